@@ -1,0 +1,196 @@
+#include "frame/datas.h"
+
+#include <cstdio>
+#include <ctime>
+#include <optional>
+#include <vector>
+
+#include "frame/texto.h"
+#include "platform/regional.h"
+
+namespace quillbook {
+namespace {
+
+struct Data {
+  int dia = 0;
+  int mes = 0;
+  int ano = 0;
+};
+
+bool bissexto(int ano) { return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0; }
+
+int dias_do_mes(int mes, int ano) {
+  static const int dias[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return mes == 2 && bissexto(ano) ? 29 : dias[mes - 1];
+}
+
+bool existe(const Data& d) {
+  return d.ano >= 1 && d.ano <= 9999 && d.mes >= 1 && d.mes <= 12 && d.dia >= 1 && d.dia <= dias_do_mes(d.mes, d.ano);
+}
+
+int ano_corrente() {
+  std::time_t agora = std::time(nullptr);
+  std::tm partes{};
+  localtime_r(&agora, &partes);
+  return partes.tm_year + 1900;
+}
+
+// A year of one or two digits falls in the hundred years that begin fifty
+// years before the current one.
+int ano_da_janela(int ano_curto) {
+  int inicio = ano_corrente() - 50;
+  int ano = inicio / 100 * 100 + ano_curto;
+  return ano < inicio ? ano + 100 : ano;
+}
+
+class Leitura {
+ public:
+  explicit Leitura(std::string_view texto) : texto_(texto) {}
+
+  bool fim() const { return pos_ >= texto_.size(); }
+  char atual() const { return fim() ? '\0' : texto_[pos_]; }
+  bool consome(char c) {
+    if (atual() != c || fim()) return false;
+    ++pos_;
+    return true;
+  }
+  void pula_brancos() {
+    while (!fim() && texto_[pos_] == ' ') ++pos_;
+  }
+  // A run of digits: its value and its length (0 when none).
+  std::size_t numero(int& valor) {
+    std::size_t inicio = pos_;
+    valor = 0;
+    while (!fim() && texto_[pos_] >= '0' && texto_[pos_] <= '9') {
+      if (pos_ - inicio < 9) valor = valor * 10 + (texto_[pos_] - '0');
+      ++pos_;
+    }
+    return pos_ - inicio;
+  }
+  bool consome_texto(std::string_view alvo) {
+    if (alvo.empty() || texto_.size() - pos_ < alvo.size()) return false;
+    if (Maiusculas(texto_.substr(pos_, alvo.size())) != Maiusculas(alvo)) return false;
+    pos_ += alvo.size();
+    return true;
+  }
+  std::size_t posicao() const { return pos_; }
+  void volta(std::size_t pos) { pos_ = pos; }
+
+ private:
+  std::string_view texto_;
+  std::size_t pos_ = 0;
+};
+
+// An hour, then minutes and seconds after the time separator, then AM or
+// PM (the regional texts or the letters): accepted and dropped.
+bool le_hora(Leitura& l) {
+  const auto& regional = platform::Regional();
+  int hora = 0, minuto = 0, segundo = 0;
+  std::size_t digitos = l.numero(hora);
+  if (digitos == 0 || digitos > 2) return false;
+  bool com_minutos = l.consome(regional.separador_hora);
+  if (com_minutos) {
+    digitos = l.numero(minuto);
+    if (digitos == 0 || digitos > 2 || minuto > 59) return false;
+    if (l.consome(regional.separador_hora)) {
+      digitos = l.numero(segundo);
+      if (digitos == 0 || digitos > 2 || segundo > 59) return false;
+    }
+  }
+  l.pula_brancos();
+  bool meio_dia = false;
+  for (std::string_view marca : {std::string_view(regional.texto_am), std::string_view(regional.texto_pm),
+                                 std::string_view("AM"), std::string_view("PM")}) {
+    if (l.consome_texto(marca)) {
+      meio_dia = true;
+      break;
+    }
+  }
+  // A bare number is no time: it needs its minutes or AM/PM.
+  if (!com_minutos && !meio_dia) return false;
+  if (meio_dia ? hora > 12 : hora > 23) return false;
+  l.pula_brancos();
+  return l.fim();
+}
+
+std::optional<Data> converte(std::string_view texto) {
+  const auto& regional = platform::Regional();
+  Leitura l(texto);
+  l.pula_brancos();
+  std::size_t inicio = l.posicao();
+
+  int numeros[3] = {0, 0, 0};
+  std::size_t digitos[3] = {0, 0, 0};
+  int quantos = 0;
+  while (quantos < 3) {
+    std::size_t antes = l.posicao();
+    digitos[quantos] = l.numero(numeros[quantos]);
+    if (digitos[quantos] == 0) {
+      l.volta(antes);
+      break;
+    }
+    ++quantos;
+    if (!l.consome(regional.separador_data)) break;
+  }
+
+  if (quantos < 2) {
+    // No date at all: a lone time of day is day zero, 30 December 1899.
+    l.volta(inicio);
+    if (le_hora(l)) return Data{30, 12, 1899};
+    return std::nullopt;
+  }
+
+  Data d;
+  int ano_lido = 0;
+  std::size_t digitos_ano = 0;
+  auto toma = [&](int& destino, int indice, std::size_t maximo) {
+    destino = numeros[indice];
+    return digitos[indice] <= maximo;
+  };
+  bool tamanhos = true;
+  if (quantos == 3) {
+    int ia = 0, im = 0, id = 0;
+    switch (regional.ordem) {
+      case platform::Ordem_Data::DMA: id = 0, im = 1, ia = 2; break;
+      case platform::Ordem_Data::MDA: im = 0, id = 1, ia = 2; break;
+      case platform::Ordem_Data::AMD: ia = 0, im = 1, id = 2; break;
+    }
+    tamanhos = toma(d.dia, id, 2) && toma(d.mes, im, 2) && toma(ano_lido, ia, 4);
+    digitos_ano = digitos[ia];
+    d.ano = digitos_ano <= 2 ? ano_da_janela(ano_lido) : ano_lido;
+  } else {
+    bool dia_primeiro = regional.ordem == platform::Ordem_Data::DMA;
+    tamanhos = toma(d.dia, dia_primeiro ? 0 : 1, 2) && toma(d.mes, dia_primeiro ? 1 : 0, 2);
+    d.ano = ano_corrente();
+  }
+  if (!tamanhos || !existe(d)) return std::nullopt;
+
+  l.pula_brancos();
+  if (!l.fim() && !le_hora(l)) return std::nullopt;
+  return d;
+}
+
+}  // namespace
+
+void Formata_Data(std::string& data) {
+  if (Apara(data).empty()) return;
+  std::optional<Data> d = converte(data);
+  if (!d) {
+    data.clear();
+    return;
+  }
+  char saida[16];
+  std::snprintf(saida, sizeof saida, "%02d%02d%04d", d->dia, d->mes, d->ano);
+  data = saida;
+}
+
+bool Valida_Data(std::string_view data) {
+  if (Apara(data).empty()) return false;
+  auto dia = Converte_Inteiro(Trecho(data, 0, 2));
+  auto mes = Converte_Inteiro(Trecho(data, 2, 2));
+  auto ano = Converte_Inteiro(Trecho(data, 4, 4));
+  if (!dia || !mes || !ano) return false;
+  return existe(Data{*dia, *mes, *ano});
+}
+
+}  // namespace quillbook

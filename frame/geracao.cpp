@@ -1,0 +1,131 @@
+#include "frame/geracao.h"
+
+#include "exports/borda.h"
+#include "exports/quillbook.h"
+#include "frame/estatisticas.h"
+#include "frame/saida.h"
+#include "frame/tabela_registros.h"
+#include "frame/texto.h"
+#include "platform/arquivos.h"
+#include "platform/mensagem.h"
+
+namespace quillbook {
+namespace {
+
+constexpr char Separador = '/';
+
+void cria_listas(Geracao& g) {
+  g.Lista_Erros.clear();
+  g.Lista_Log.clear();
+  g.Lista_Observacoes.clear();
+}
+
+void libera_listas(Geracao& g) {
+  Lista().swap(g.Lista_Erros);
+  Lista().swap(g.Lista_Log);
+  Lista().swap(g.Lista_Observacoes);
+}
+
+bool falha(const std::string& mensagem) {
+  platform::Mostra_Mensagem(mensagem);
+  return false;
+}
+
+bool testa_entradas(std::string_view saida, std::string_view entrada, const Geracao& g) {
+  std::string dir_saida = std::string(saida) + Separador;
+  std::string dir_entrada = std::string(entrada) + Separador;
+  if (!platform::Diretorio_Existe(dir_saida)) return falha("Erro. Diretório de saída informado inexistente. " + dir_saida);
+  if (!platform::Diretorio_Existe(dir_entrada))
+    return falha("Erro. Diretório de entrada informado inexistente. " + dir_entrada);
+  struct Tabela_Referencia {
+    const std::string& caminho;
+    const char* mensagem;
+  };
+  const Tabela_Referencia tabelas[] = {
+      {g.Caminho_CFOP, "Erro. O arquivo de entrada CFOP.RES não foi encontrado em "},
+      {g.Caminho_Municipio, "Erro. O arquivo de entrada MUNICIPIO.RES não foi encontrado em "},
+      {g.Caminho_NCM, "Erro. O arquivo de entrada NCM.RES não foi encontrado em "},
+      {g.Caminho_Pais, "Erro. O arquivo de entrada PAIS.RES não foi encontrado em "},
+  };
+  for (const auto& tabela : tabelas) {
+    if (!platform::Arquivo_Existe(tabela.caminho)) return falha(tabela.mensagem + tabela.caminho);
+  }
+  return true;
+}
+
+// An old output file is deleted; where that fails it is emptied, so that
+// the new generation never appends to the old one.
+void substitui_saida(const std::string& caminho, const char* nota, Geracao& g) {
+  if (!platform::Arquivo_Existe(caminho)) return;
+  if (!platform::Apaga_Arquivo(caminho) && !platform::Trunca_Arquivo(caminho))
+    platform::Mostra_Mensagem("Erro ao tentar escrever no arquivo " + caminho);
+  g.Lista_Observacoes.emplace_back(nota);
+}
+
+int32_t inicia(std::string_view saida, std::string_view entrada) {
+  Geracao& g = Estado();
+  if (g.Iniciado) return -1;
+  cria_listas(g);
+  auto caminho = [](std::string_view dir, const char* nome) { return std::string(dir) + Separador + nome; };
+  g.Caminho_Erro = caminho(saida, "erro.txt");
+  g.Caminho_SPED = caminho(saida, "sped.txt");
+  g.Caminho_Log = caminho(saida, "log.txt");
+  g.Caminho_CFOP = caminho(entrada, "cfop.res");
+  g.Caminho_Municipio = caminho(entrada, "municipio.res");
+  g.Caminho_NCM = caminho(entrada, "ncm.res");
+  g.Caminho_Pais = caminho(entrada, "pais.res");
+  if (!testa_entradas(saida, entrada, g)) return -1;
+
+  substitui_saida(g.Caminho_SPED, "\tO arquivo de SPED previamente existente foi substituído pelo novo arquivo gerado.", g);
+  substitui_saida(g.Caminho_Erro, "\tO arquivo de ERRO previamente existente foi substituído pelo novo arquivo gerado.", g);
+  substitui_saida(g.Caminho_Log, "\tO arquivo de LOG previamente existente foi substituído pelo novo arquivo gerado.", g);
+  g.Iniciado = true;
+  if (!g.Lista_Observacoes.empty()) Grava_Erros(g.Lista_Erros);
+  Preenche_Tabela();
+  return 0;
+}
+
+void finaliza() {
+  Geracao& g = Estado();
+  if (g.Iniciado) {
+    Grava_Estatisticas();
+    libera_listas(g);
+  }
+  g.Iniciado = false;
+}
+
+}  // namespace
+
+Geracao& Estado() {
+  static Geracao geracao;
+  return geracao;
+}
+
+bool Verifica_Inicio() {
+  if (Estado().Iniciado) return true;
+  platform::Mostra_Mensagem("-0   Função Inicia_SPED não chamada");
+  return false;
+}
+
+void Esvazia_Listas() {
+  Geracao& g = Estado();
+  g.Lista_Erros.clear();
+  g.Lista_Log.clear();
+  g.Lista_Observacoes.clear();
+}
+
+}  // namespace quillbook
+
+extern "C" {
+
+QB_API int32_t QB_CALL Inicia_SPED(const char* Diretorio_Saida, const char* Diretorio_Entrada) {
+  return quillbook::Na_Borda(-1, [&] { return quillbook::inicia(quillbook::Texto(Diretorio_Saida), quillbook::Texto(Diretorio_Entrada)); });
+}
+
+QB_API void QB_CALL Finaliza_SPED(void) {
+  quillbook::Na_Borda([] { quillbook::finaliza(); });
+}
+
+QB_API int32_t QB_CALL Info_Versao(void) { return 106; }
+
+}

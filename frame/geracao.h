@@ -1,0 +1,35 @@
+// The generation: its started flag, its seven paths and the per-record
+// lists in which a record call gathers its log, errors and observations.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quillbook {
+
+using Lista = std::vector<std::string>;
+
+struct Geracao {
+  bool Iniciado = false;
+  std::string Caminho_Erro;
+  std::string Caminho_SPED;
+  std::string Caminho_Log;
+  std::string Caminho_CFOP;
+  std::string Caminho_Municipio;
+  std::string Caminho_NCM;
+  std::string Caminho_Pais;
+  Lista Lista_Log;
+  Lista Lista_Erros;
+  Lista Lista_Observacoes;
+};
+
+// The one generation of the process.
+Geracao& Estado();
+
+// True when a generation is started; otherwise shows
+// "-0   Função Inicia_SPED não chamada" and answers false.
+bool Verifica_Inicio();
+
+void Esvazia_Listas();
+
+}  // namespace quillbook

@@ -1,0 +1,59 @@
+#include "frame/saida.h"
+
+#include "exports/borda.h"
+#include "exports/quillbook.h"
+#include "frame/texto.h"
+#include "platform/arquivos.h"
+#include "platform/mensagem.h"
+
+namespace quillbook {
+namespace {
+
+void acrescenta_secao(Lista& bloco, const char* titulo, const Lista& itens) {
+  bloco.emplace_back();
+  bloco.emplace_back(titulo);
+  for (const auto& item : itens) bloco.push_back("\t  " + item);
+}
+
+Lista abre_bloco() {
+  Lista bloco{""};
+  const Lista& log = Estado().Lista_Log;
+  bloco.insert(bloco.end(), log.begin(), log.end());
+  return bloco;
+}
+
+}  // namespace
+
+void Grava_Linhas(const std::string& caminho, const Lista& linhas) {
+  if (!platform::Acrescenta_Linhas(caminho, linhas)) platform::Mostra_Mensagem("Erro ao tentar escrever no arquivo " + caminho);
+}
+
+void Trata_Linha(std::string_view linha) {
+  if (!Verifica_Inicio()) return;
+  Geracao& g = Estado();
+  Grava_Linhas(g.Caminho_SPED, {std::string(linha)});
+  if (!g.Lista_Observacoes.empty()) {
+    Lista bloco = abre_bloco();
+    acrescenta_secao(bloco, "\tObservação do Registro:", g.Lista_Observacoes);
+    Grava_Linhas(g.Caminho_Erro, bloco);
+  }
+  Esvazia_Listas();
+}
+
+void Grava_Erros(const Lista& erros) {
+  if (!Verifica_Inicio()) return;
+  Geracao& g = Estado();
+  if (!erros.empty() || !g.Lista_Observacoes.empty()) {
+    Lista bloco = abre_bloco();
+    if (!erros.empty()) acrescenta_secao(bloco, "\tErro(s) do Registro:", erros);
+    if (!g.Lista_Observacoes.empty()) acrescenta_secao(bloco, "\tObservação do Registro:", g.Lista_Observacoes);
+    Grava_Linhas(g.Caminho_Erro, bloco);
+  }
+  Esvazia_Listas();
+}
+
+}  // namespace quillbook
+
+extern "C" QB_API void QB_CALL Trata_SPED(const char* Linha) {
+  quillbook::Na_Borda([&] { quillbook::Trata_Linha(quillbook::Texto(Linha)); });
+}

@@ -1,0 +1,23 @@
+// "sped.txt" and "erro.txt": the accepted lines and the report of rejected
+// records and of cut fields.
+#pragma once
+
+#include <string_view>
+
+#include "frame/geracao.h"
+
+namespace quillbook {
+
+// Appends the line to sped.txt and, when the record has observations, its
+// observation block to erro.txt; empties the lists.
+void Trata_Linha(std::string_view linha);
+
+// Appends the record's block (log, errors, observations) to erro.txt when
+// it has errors or observations; empties the lists either way.
+void Grava_Erros(const Lista& erros);
+
+// Appends lines to a file of the generation; a failure shows
+// "Erro ao tentar escrever no arquivo " and the path, and goes no further.
+void Grava_Linhas(const std::string& caminho, const Lista& linhas);
+
+}  // namespace quillbook

@@ -1,0 +1,130 @@
+#include "platform/arquivos.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillbook::platform {
+namespace {
+
+int escritas_ate_falha = 0;
+
+bool escrita_injetada_falha() {
+  if (escritas_ate_falha <= 0) return false;
+  return --escritas_ate_falha == 0;
+}
+
+bool escreve_tudo(int fd, const char* dados, std::size_t tamanho) {
+  while (tamanho > 0) {
+    ssize_t escrito = ::write(fd, dados, tamanho);
+    if (escrito < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (escrito == 0) return false;
+    dados += escrito;
+    tamanho -= static_cast<std::size_t>(escrito);
+  }
+  return true;
+}
+
+// O_NONBLOCK keeps a FIFO without a reader from hanging the open; the
+// fstat then refuses anything that is not a regular file.
+int abre_regular(const std::string& caminho, int modo) {
+  int fd = ::open(caminho.c_str(), modo | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return -1;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+}  // namespace
+
+bool Diretorio_Existe(const std::string& caminho) {
+  struct stat info {};
+  return ::stat(caminho.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool Arquivo_Existe(const std::string& caminho) {
+  struct stat info {};
+  return ::stat(caminho.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool Apaga_Arquivo(const std::string& caminho) { return ::unlink(caminho.c_str()) == 0; }
+
+bool Trunca_Arquivo(const std::string& caminho) {
+  int fd = abre_regular(caminho, O_WRONLY | O_TRUNC);
+  if (fd < 0) return false;
+  return ::close(fd) == 0;
+}
+
+void Falha_Na_Escrita(int n) { escritas_ate_falha = n; }
+
+bool Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string>& linhas) {
+  if (escrita_injetada_falha()) return false;
+  std::string conteudo;
+  std::size_t total = 0;
+  for (const auto& linha : linhas) total += linha.size() + 2;
+  conteudo.reserve(total);
+  for (const auto& linha : linhas) {
+    conteudo += linha;
+    conteudo += "\r\n";
+  }
+  int fd = abre_regular(caminho, O_WRONLY | O_APPEND | O_CREAT);
+  if (fd < 0) return false;
+  bool escrito = escreve_tudo(fd, conteudo.data(), conteudo.size());
+  // close() reports the errors a delayed write met (NFS, a full disk).
+  bool fechado = ::close(fd) == 0;
+  return escrito && fechado;
+}
+
+Leitor_Linhas::Leitor_Linhas(const std::string& caminho)
+    : fd_(abre_regular(caminho, O_RDONLY)), bloco_(fd_ >= 0 ? 64 * 1024 : 0) {}
+
+Leitor_Linhas::~Leitor_Linhas() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool Leitor_Linhas::enche() {
+  if (acabou_) return false;
+  for (;;) {
+    ssize_t lido = ::read(fd_, bloco_.data(), bloco_.size());
+    if (lido < 0) {
+      if (errno == EINTR) continue;
+      falhou_ = true;
+      acabou_ = true;
+      return false;
+    }
+    if (lido == 0) {
+      acabou_ = true;
+      return false;
+    }
+    pos_ = 0;
+    fim_ = static_cast<std::size_t>(lido);
+    return true;
+  }
+}
+
+bool Leitor_Linhas::proxima(std::string& inicio, std::size_t maximo) {
+  inicio.clear();
+  if (fd_ < 0 || acabou_) return false;
+  bool algum_byte = false;
+  for (;;) {
+    if (pos_ == fim_ && !enche()) return algum_byte && !falhou_;
+    char c = bloco_[pos_++];
+    if (c == '\x1A') {
+      acabou_ = true;
+      return algum_byte;
+    }
+    algum_byte = true;
+    if (c == '\n') return true;
+    if (c == '\r') continue;
+    if (inicio.size() < maximo) inicio += c;
+  }
+}
+
+}  // namespace quillbook::platform

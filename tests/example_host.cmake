@@ -1,0 +1,20 @@
+cmake_minimum_required(VERSION 3.25)
+# Runs the example host into a fresh directory and compares the file it
+# writes, byte for byte, with the one expected; no record may be rejected.
+set(out ${WORK}/example-out)
+file(REMOVE_RECURSE ${out})
+file(MAKE_DIRECTORY ${out})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=pt_BR.UTF-8 ${HOST} ${out} ${TABLES}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE printed ERROR_VARIABLE messages)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "example host failed (${rc}): ${messages}")
+endif()
+if(EXISTS ${out}/erro.txt)
+  file(READ ${out}/erro.txt erro)
+  message(FATAL_ERROR "erro.txt written:\n${erro}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${out}/sped.txt ${EXPECTED} RESULT_VARIABLE differ)
+if(NOT differ EQUAL 0)
+  file(READ ${out}/sped.txt sped)
+  message(FATAL_ERROR "sped.txt differs from ${EXPECTED}:\n${sped}")
+endif()

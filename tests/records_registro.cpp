@@ -1,0 +1,165 @@
+// The road every record writer takes, seen through a few writers and
+// through the test kinds directly.
+#include <functional>
+#include <map>
+
+#include "exports/quillbook.h"
+#include "frame/geracao.h"
+#include "frame/tabela_registros.h"
+#include "records/registro.h"
+#include "tests/registros_ajuda.h"
+
+namespace quillbook::teste {
+namespace {
+
+using Road = Registros_Teste;
+using Sem_Geracao = Diretorios_Teste;
+
+TEST_F(Sem_Geracao, RecordWriterRefusesWithGuardMessageAndWritesNothing) {
+  EXPECT_EQ(Registro0005("A", "01310100", "", "", "", "", "", "", ""), -1);
+  EXPECT_EQ(Registro9900(), -1);
+  EXPECT_EQ(Registro9999(), -1);
+  EXPECT_EQ(mensagens, (std::vector<std::string>{"-0   Função Inicia_SPED não chamada", "-0   Função Inicia_SPED não chamada",
+                                                 "-0   Função Inicia_SPED não chamada"}));
+  EXPECT_FALSE(existe("sped.txt"));
+  EXPECT_FALSE(existe("erro.txt"));
+  EXPECT_TRUE(Estado().Lista_Log.empty());
+}
+
+TEST_F(Road, EmptyAndNullFieldsAreBareBars) {
+  EXPECT_EQ(chama([] { return Registro0190("", nullptr); }).sped, linhas({"|0190|||"}));
+  EXPECT_EQ(chama([] { return Registro0400(nullptr, nullptr); }).sped, linhas({"|0400|||"}));
+  EXPECT_FALSE(existe("erro.txt"));
+}
+
+TEST_F(Road, SecondUniqueRecordIsRejectedWithItsLogAndTheUniquenessLine) {
+  auto registro = [] { return Registro0005("Loja", "01310100", "Rua A", "1", "", "Centro", "", "", ""); };
+  ASSERT_EQ(registro(), 0);
+  Chamada segunda = chama(registro);
+  EXPECT_EQ(segunda.resultado, -1);
+  EXPECT_EQ(segunda.sped, "");
+  EXPECT_EQ(segunda.erro,
+            linhas({"", "REGISTRO 0005", "\tNome de fantasia associado:            \tLoja -> Loja|",
+                    "\tCódigo de Endereçamento Postal:        \t01310100 -> 01310100|",
+                    "\tLogradouro e endereço do imóvel:       \tRua A -> Rua A|",
+                    "\tNúmero do imóvel:                      \t1 -> 1|",
+                    "\tDados complementares do endereço:      \t -> |",
+                    "\tBairro em que o imóvel está situado:   \tCentro -> Centro|",
+                    "\tNúmero do telefone:                    \t -> |", "\tNúmero do fax:                         \t -> |",
+                    "\tEndereço do correio eletrônico:        \t -> |", "", "\tErro(s) do Registro:",
+                    "\t  -1   Só deve haver 1(um) Registro0005 no arquivo do SPED : Função Registro0005 chamada mais de "
+                    "1(uma) vez"}));
+  const Info_Registro& linha = Linha_Registro("0005");
+  EXPECT_EQ(linha.Qtd_OK, 1);
+  EXPECT_EQ(linha.Qtd_Erros, 1);
+  EXPECT_EQ(linha.Qtd_Obs, 0);
+}
+
+TEST_F(Road, CutFieldOfAcceptedRecordIsWrittenAndObserved) {
+  Chamada c = chama([] { return Registro0190("  UNIDADES", "Unidade"); });
+  EXPECT_EQ(c.resultado, 0);
+  EXPECT_EQ(c.sped, linhas({"|0190|UNIDAD|Unidade|"}));
+  EXPECT_EQ(c.erro, linhas({"", "REGISTRO 0190", "\tCódigo da unidade de medida:   \t  UNIDADES -> UNIDAD|",
+                            "\tDescrição da unidade de medida:\tUnidade -> Unidade|", "", "\tObservação do Registro:",
+                            "\t  Código da unidade de medida:   \tQuantidade de caracteres maior que o permitido - "
+                            "Permitido: 6; Passados: 8"}));
+  const Info_Registro& linha = Linha_Registro("0190");
+  EXPECT_EQ(linha.Qtd_OK, 1);
+  EXPECT_EQ(linha.Qtd_Obs, 1);
+}
+
+TEST_F(Road, CutFieldOfRejectedRecordComesAfterItsErrors) {
+  Chamada c = chama([] { return Registro0015("XXX", "123"); });
+  EXPECT_EQ(c.resultado, -1);
+  EXPECT_EQ(c.sped, "");
+  EXPECT_EQ(c.erro, linhas({"", "REGISTRO 0015", "\tSigla da unidade da federação:\tXXX -> XX|",
+                            "\tInscrição Estadual:           \t123 -> 123|", "", "\tErro(s) do Registro:",
+                            "\t  -2   UF Inválida : XX|", "", "\tObservação do Registro:",
+                            "\t  Sigla da unidade da federação:\tQuantidade de caracteres maior que o permitido - "
+                            "Permitido: 2; Passados: 3"}));
+  const Info_Registro& linha = Linha_Registro("0015");
+  EXPECT_EQ(linha.Qtd_Erros, 1);
+  EXPECT_EQ(linha.Qtd_Obs, 1);
+  EXPECT_EQ(linha.Qtd_OK, 0);
+}
+
+TEST_F(Road, EveryTestRunsAndReportsInTheRecordsOrder) {
+  Chamada c = chama([] {
+    return Registro0000("003", "7", "2026-11-01", "31/11/2026", "Empresa", "11222333000180", "", "XX", "", "9999999", "",
+                        "", "D", "5");
+  });
+  EXPECT_EQ(c.resultado, -1);
+  const std::string erros = c.erro.substr(c.erro.find("\tErro(s) do Registro:"));
+  EXPECT_EQ(erros, linhas({"\tErro(s) do Registro:", "\t  -2   CNPJ Inválido : 11222333000180|",
+                           "\t  -4   Unidade da Federação Inválida : XX|", "\t  -6   Data Inicial Inválida (DDMMAAAA) : |",
+                           "\t  -7   Data Final Inválida (DDMMAAAA) : |",
+                           "\t  -8   Código da versão do leiaute Inválido : 003|",
+                           "\t  -9   Código do município do domicílio fiscal Inválido : 9999999|",
+                           "\t  -10  Perfil de apresentação do arquivo fiscal Inválido : D|",
+                           "\t  -11  Indicador de tipo de atividade Inválido : 5|",
+                           "\t  -12  Código da finalidade do arquivo Inválido : 7|"}));
+}
+
+TEST_F(Road, RejectedRecordMayBeWrittenByALaterCall) {
+  EXPECT_EQ(Registro0005("", "123", "", "", "", "", "", "", ""), -1);
+  EXPECT_EQ(Registro0005("", "01310100", "", "", "", "", "", "", ""), 0);
+  EXPECT_EQ(Linha_Registro("0005").Qtd_OK, 1);
+  EXPECT_EQ(Linha_Registro("0005").Qtd_Erros, 1);
+}
+
+TEST_F(Road, HostTextIsNeverChanged) {
+  char nome[] = "  Nome!|";
+  EXPECT_EQ(Registro0190(nome, nome), 0);
+  EXPECT_STREQ(nome, "  Nome!|");
+  EXPECT_EQ(le("sped.txt"), linhas({"|0190|Nome|Nome|"}));
+}
+
+// The identity kinds, each on the values at its edges: a test kind fails
+// where the expectation says "falha".
+struct Caso_Identidade {
+  const char* tipo;
+  const char* campo;
+  bool falha;
+};
+
+class Tipos_De_Teste : public Registros_Teste, public ::testing::WithParamInterface<Caso_Identidade> {};
+
+TEST_P(Tipos_De_Teste, FailOnlyWhereTheirRuleSays) {
+  const Caso_Identidade& caso = GetParam();
+  const std::map<std::string, std::function<void(Registro&, const std::string&)>> tipos = {
+      {"cnpj", [](Registro& r, const std::string& c) { r.cnpj(c, "X "); }},
+      {"cpf", [](Registro& r, const std::string& c) { r.cpf(c, "X "); }},
+      {"cnpj_ou_cpf", [](Registro& r, const std::string& c) { r.cnpj_ou_cpf(c, "X "); }},
+      {"cnpj_simples", [](Registro& r, const std::string& c) { r.cnpj_simples(c, "X "); }},
+      {"cpf_simples", [](Registro& r, const std::string& c) { r.cpf_simples(c, "X "); }},
+      {"cnpj_obrigatorio", [](Registro& r, const std::string& c) { r.cnpj_obrigatorio(c, "X "); }},
+      {"obrigatorio", [](Registro& r, const std::string& c) { r.obrigatorio(c, "X"); }},
+  };
+  Registro r("0190", 0);
+  tipos.at(caso.tipo)(r, caso.campo);
+  EXPECT_EQ(Estado().Lista_Erros.size(), caso.falha ? 1u : 0u) << caso.tipo << " on '" << caso.campo << "'";
+  Esvazia_Listas();
+}
+
+INSTANTIATE_TEST_SUITE_P(Road, Tipos_De_Teste,
+                         ::testing::Values(Caso_Identidade{"cnpj", "|", false}, Caso_Identidade{"cnpj", "AB|", false},
+                                           Caso_Identidade{"cnpj", "11222333000181|", false},
+                                           Caso_Identidade{"cnpj", "11222333000182|", true},
+                                           Caso_Identidade{"cpf", "|", false}, Caso_Identidade{"cpf", "11144477735|", false},
+                                           Caso_Identidade{"cpf", "11144477736|", true},
+                                           Caso_Identidade{"cnpj_ou_cpf", "|", false},
+                                           Caso_Identidade{"cnpj_ou_cpf", "11144477735|", false},
+                                           Caso_Identidade{"cnpj_ou_cpf", "11222333000181|", false},
+                                           Caso_Identidade{"cnpj_ou_cpf", "11222333000182|", true},
+                                           Caso_Identidade{"cnpj_simples", "|", false},
+                                           Caso_Identidade{"cnpj_simples", "1,2|", true},
+                                           Caso_Identidade{"cpf_simples", "|", true},
+                                           Caso_Identidade{"cpf_simples", "11144477735|", false},
+                                           Caso_Identidade{"cnpj_obrigatorio", "|", true},
+                                           Caso_Identidade{"cnpj_obrigatorio", "11222333000181|", false},
+                                           Caso_Identidade{"obrigatorio", "|", true},
+                                           Caso_Identidade{"obrigatorio", " \t|", true},
+                                           Caso_Identidade{"obrigatorio", "A|", false}));
+
+}  // namespace
+}  // namespace quillbook::teste

@@ -159,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(Road, Tipos_De_Teste,
                                            Caso_Identidade{"cnpj_obrigatorio", "11222333000181|", false},
                                            Caso_Identidade{"obrigatorio", "|", true},
                                            Caso_Identidade{"obrigatorio", " \t|", true},
-                                           Caso_Identidade{"obrigatorio", "A|", false}));
+                                           Caso_Identidade{"obrigatorio", "A|", false}),
+                         [](const auto& info) { return std::string(info.param.tipo) + "_" + std::to_string(info.index); });
 
 }  // namespace
 }  // namespace quillbook::teste

@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(Road, Tipos_De_Teste,
                                            Caso_Identidade{"obrigatorio", "|", true},
                                            Caso_Identidade{"obrigatorio", " \t|", true},
                                            Caso_Identidade{"obrigatorio", "A|", false}),
-                         [](const auto& info) { return std::string(info.param.tipo) + "_" + std::to_string(info.index); });
+                         [](const auto& caso) { return std::string(caso.param.tipo) + "_" + std::to_string(caso.index); });
 
 }  // namespace
 }  // namespace quillbook::teste

@@ -87,11 +87,16 @@ int32_t inicia(std::string_view saida, std::string_view entrada) {
 
 void finaliza() {
   Geracao& g = Estado();
+  // Cleared whatever happens in between: a close that failed half-way must
+  // not leave every later start refused.
+  struct Encerra {
+    Geracao& g;
+    ~Encerra() { g.Iniciado = false; }
+  } encerra{g};
   if (g.Iniciado) {
     Grava_Estatisticas();
     libera_listas(g);
   }
-  g.Iniciado = false;
 }
 
 }  // namespace

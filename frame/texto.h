@@ -23,7 +23,8 @@ std::string Maiusculas(std::string_view texto);
 // value lies outside the signed 32-bit range.
 std::optional<int32_t> Converte_Inteiro(std::string_view texto);
 
-// Characters i to j counted from 0, clamped to the text.
+// At most `tamanho` characters from position `inicio` (counted from 0),
+// clamped to the text: empty when it starts past the end.
 inline std::string_view Trecho(std::string_view texto, std::size_t inicio, std::size_t tamanho) {
   if (inicio >= texto.size()) return {};
   return texto.substr(inicio, tamanho);

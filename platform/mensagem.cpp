@@ -15,8 +15,8 @@ Observador_Mensagens& observador() {
 void escreve_tudo(int fd, const char* dados, size_t tamanho) {
   while (tamanho > 0) {
     ssize_t escrito = ::write(fd, dados, tamanho);
-    if (escrito < 0) {
-      if (errno == EINTR) continue;
+    if (escrito <= 0) {
+      if (escrito < 0 && errno == EINTR) continue;
       return;  // nowhere left to report a failing standard error
     }
     dados += escrito;

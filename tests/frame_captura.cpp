@@ -1,0 +1,80 @@
+#include "frame/captura.h"
+#include "frame/geracao.h"
+#include "tests/ajuda.h"
+
+namespace quillbook::teste {
+namespace {
+
+const std::string Corte = "Rótulo: \tQuantidade de caracteres maior que o permitido - Permitido: ";
+
+struct Captura {
+  std::string campo;
+  Lista log, obs;
+};
+
+Captura captura(bool numero, std::string campo, int maximo) {
+  Esvazia_Listas();
+  if (numero)
+    Captura_Numero(campo, static_cast<uint8_t>(maximo), "Rótulo: ");
+  else
+    Captura_Texto(campo, maximo, "Rótulo: ");
+  return {campo, Estado().Lista_Log, Estado().Lista_Observacoes};
+}
+
+TEST(Captura, FiltraCortaELogaCadaCampo) {
+  struct Caso {
+    bool numero;
+    std::string entrada;
+    int maximo;
+    std::string campo;
+    std::string obs;
+  };
+  const Caso casos[] = {
+      {false, "  Rua A|B", 5, "Rua A|", Corte + "5; Passados: 6"},
+      {false, "   ", 10, "|", ""},
+      {false, "ABC  ", 5, "ABC  |", ""},
+      {false, "ABC  ", 4, "ABC |", Corte + "4; Passados: 5"},
+      {false, "\x01\t A\tB|C!\r\n", 3, "ABC|", ""},
+      {false, "ação\x7F", 5, "ação\x7F|", ""},
+      {true, "-12.345,67", 255, "12345,67|", ""},
+      {true, " R$ 10", 8, "10|", ""},
+      {true, "À1", 8, "1|", ""},
+      {true, "abc", 8, "|", ""},
+      {true, "123456789", 8, "12345678|", Corte + "8; Passados: 9"},
+  };
+  for (const auto& caso : casos) {
+    Captura c = captura(caso.numero, caso.entrada, caso.maximo);
+    EXPECT_EQ(c.campo, caso.campo) << caso.entrada;
+    EXPECT_EQ(c.log, Lista{"\tRótulo: \t" + caso.entrada + " -> " + caso.campo});
+    EXPECT_EQ(c.obs, caso.obs.empty() ? Lista{} : Lista{caso.obs});
+  }
+  for (bool numero : {false, true}) {  // a maximum of 0 drops the field whole
+    Captura c = captura(numero, "123", 0);
+    EXPECT_EQ(c.campo, "");
+    EXPECT_TRUE(c.log.empty() && c.obs.empty());
+  }
+}
+
+TEST(Captura, CampoDeUmMebibyte) {
+  Captura c = captura(false, std::string(1 << 20, 'x') + "|!", 255);
+  EXPECT_EQ(c.campo, std::string(255, 'x') + "|");
+  EXPECT_EQ(c.obs, Lista{Corte + "255; Passados: 1048576"});
+  EXPECT_EQ(Somente_Numeros(std::string(1 << 20, '7')).size(), 1u << 20);
+}
+
+TEST(Captura, CadaByteNosFiltros) {
+  std::string todos, permitidos;
+  for (int c = 0; c < 256; ++c) {
+    todos += static_cast<char>(c);
+    if (c >= 32 && c != '!' && c != '|') permitidos += static_cast<char>(c);
+  }
+  EXPECT_EQ(Remove_Especiais(todos), permitidos);
+  EXPECT_EQ(Somente_Numeros(todos), ",0123456789");
+  Captura c = captura(false, todos, 255);
+  EXPECT_EQ(c.campo, permitidos.substr(1) + "|");  // the leading blank is trimmed
+  EXPECT_EQ(c.obs, Lista{});
+  EXPECT_EQ(captura(true, todos, 255).campo, ",0123456789|");
+}
+
+}  // namespace
+}  // namespace quillbook::teste

@@ -1,0 +1,91 @@
+#include <ctime>
+
+#include "frame/datas.h"
+#include "tests/ajuda.h"
+
+namespace quillbook::teste {
+namespace {
+
+int ano_corrente() {
+  std::time_t agora = std::time(nullptr);
+  std::tm partes{};
+  localtime_r(&agora, &partes);
+  return partes.tm_year + 1900;
+}
+
+// The year that a one- or two-digit year stands for: the first one, from
+// fifty years ago on, that ends in those digits.
+std::string janela(int curto) {
+  int inicio = ano_corrente() - 50;
+  return std::to_string(inicio + ((curto - inicio) % 100 + 100) % 100);
+}
+
+std::string formata(std::string data) {
+  Formata_Data(data);
+  return data;
+}
+
+TEST(Datas, FormataDataBrasileira) {
+  Regional_Local brasil;
+  const int ano = ano_corrente();
+  struct Caso {
+    std::string texto, data;
+  };
+  const Caso casos[] = {
+      {"31/12/2009", "31122009"},
+      {"1/2/09", "0102" + janela(9)},
+      {"1/1/" + std::to_string((ano - 50) % 100), "0101" + std::to_string(ano - 50)},
+      {"1/1/" + std::to_string((ano - 51) % 100), "0101" + std::to_string(ano + 49)},
+      {"1/1/100", "01010100"},
+      {"  1/2/2009 10:30  ", "01022009"},
+      {"1/2/2009 10:30:15", "01022009"},
+      {"1/2/2009 10 pm", "01022009"},
+      {"31/12/2009/", "31122009"},
+      {"31/12", "3112" + std::to_string(ano)},
+      {"29/02/2008", "29022008"},
+      {"10:30", "30121899"},
+      {"   ", "   "},
+  };
+  for (const auto& [texto, data] : casos) EXPECT_EQ(formata(texto), data) << texto;
+  for (const char* texto :
+       {"31122009", "31/02/2009", "29/02/1900", "31-12-2009", "1/1/0000", "31/12/20091", "031/12/2009",
+        "31/12/2009 25:00", "31/12/2009 10:60", "31/12/2009 13:00 PM", "31/12/2009 abc", "31", "abc"})
+    EXPECT_EQ(formata(texto), "") << texto;
+}
+
+TEST(Datas, FormataDataNaOrdemRegional) {
+  platform::Configuracao_Regional americana, iso;
+  americana.ordem = platform::Ordem_Data::MDA, americana.texto_am = "AM", americana.texto_pm = "PM";
+  iso.ordem = platform::Ordem_Data::AMD, iso.separador_data = '-', iso.separador_hora = '.';
+  const std::string atual = std::to_string(ano_corrente());
+  struct Caso {
+    const platform::Configuracao_Regional& regional;
+    const char* texto;
+    std::string data;
+  };
+  const Caso casos[] = {
+      {americana, "12/31/2009", "31122009"},
+      {americana, "2/1/09 11:59 PM", "0102" + janela(9)},
+      {americana, "12/31", "3112" + atual},
+      {americana, "31/12/2009", ""},
+      {iso, "2009-12-31 23.59", "31122009"},
+      {iso, "12-31", "3112" + atual},
+      {iso, "31/12/2009", ""},
+      {iso, "23.59.59", "30121899"},
+  };
+  for (const auto& [regional, texto, data] : casos) {
+    Regional_Local local(regional);
+    EXPECT_EQ(formata(texto), data) << texto;
+  }
+}
+
+TEST(Datas, ValidaData) {
+  for (const char* data : {"31122009|", "29022008|", "29022000", "01010001", "311220"})
+    EXPECT_TRUE(Valida_Data(data)) << data;
+  for (const char* data : {"29022009|", "29021900|", "00122009|", "31002009|", "31132009|", "01010000|", "3112200|",
+                           "|", "", "   ", "-1122009", "ab122009"})
+    EXPECT_FALSE(Valida_Data(data)) << data;
+}
+
+}  // namespace
+}  // namespace quillbook::teste

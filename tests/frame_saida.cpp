@@ -1,0 +1,115 @@
+#include "exports/quillbook.h"
+#include "frame/geracao.h"
+#include "frame/saida.h"
+#include "platform/arquivos.h"
+#include "tests/ajuda.h"
+
+namespace quillbook::teste {
+namespace {
+
+using Saida = Geracao_Teste;
+
+const std::string Log = "\r\nREGISTRO C100\r\n\tCampo:\t x  -> x |\r\n";
+const std::string Erros = "\r\n\tErro(s) do Registro:\r\n\t  -1   um\r\n\t  -2   dois\r\n";
+const std::string Obs = "\r\n\tObservação do Registro:\r\n\t  Campo:\tcortado\r\n\t  Outro:\tcortado\r\n";
+
+TEST_F(Saida, LinhasGravadasByteAByteComCRLF) {
+  std::string todos_os_bytes(1, '\x1A');
+  for (int c = 0x80; c <= 0xFF; ++c) todos_os_bytes += static_cast<char>(c);
+  for (const char* linha : {"|0000|ação|", "", todos_os_bytes.c_str(), static_cast<const char*>(nullptr)})
+    Trata_SPED(linha);
+  EXPECT_EQ(le("sped.txt"), "|0000|ação|\r\n\r\n" + todos_os_bytes + "\r\n\r\n");
+  EXPECT_FALSE(existe("erro.txt"));
+  EXPECT_TRUE(mensagens.empty());
+}
+
+// Rejected records leave form A, accepted ones with observations form B;
+// either way the three lists are emptied.
+TEST_F(Saida, BlocosDoRelatorioDeErros) {
+  struct Caso {
+    bool aceito;
+    Lista erros;
+    Lista obs;
+    std::string sped;
+    std::string erro;
+  };
+  const Caso casos[] = {
+      {false, {"-1   um", "-2   dois"}, {}, "", Log + Erros},
+      {false, {"-1   um", "-2   dois"}, {"Campo:\tcortado", "Outro:\tcortado"}, "", Log + Erros + Obs},
+      {false, {}, {"Campo:\tcortado", "Outro:\tcortado"}, "", Log + Obs},
+      {false, {}, {}, "", ""},
+      {true, {}, {"Campo:\tcortado", "Outro:\tcortado"}, "L\r\n", Log + Obs},
+      {true, {}, {}, "L\r\n", ""},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.erro);
+    for (const char* nome : {"sped.txt", "erro.txt"}) fs::remove(saida / nome);
+    Geracao& g = Estado();
+    g.Lista_Log = {"REGISTRO C100", "\tCampo:\t x  -> x |"};
+    g.Lista_Erros = caso.erros;
+    g.Lista_Observacoes = caso.obs;
+    if (caso.aceito)
+      Trata_SPED("L");
+    else
+      Grava_Erros(g.Lista_Erros);
+    EXPECT_EQ(le("sped.txt"), caso.sped);
+    EXPECT_EQ(le("erro.txt"), caso.erro);
+    EXPECT_TRUE(g.Lista_Log.empty() && g.Lista_Erros.empty() && g.Lista_Observacoes.empty());
+  }
+  for (const char* erro : {"-1   um", "-2   dois"}) {  // two rejected records, two blocks
+    Estado().Lista_Erros = {erro};
+    Grava_Erros(Estado().Lista_Erros);
+  }
+  EXPECT_EQ(le("erro.txt"),
+            "\r\n\r\n\tErro(s) do Registro:\r\n\t  -1   um\r\n\r\n\r\n\tErro(s) do Registro:\r\n\t  -2   dois\r\n");
+  EXPECT_TRUE(mensagens.empty());
+}
+
+// Each failed write tells the path of its file once; the other file and the
+// next calls go on.
+TEST_F(Saida, FalhaDeEscritaAvisadaEAGeracaoSegue) {
+  struct Caso {
+    int falha;
+    std::vector<std::string> mensagens;
+    std::string sped;
+    std::string erro;
+  };
+  const Caso casos[] = {
+      {1, {falha_escrita("sped.txt")}, "", "\r\n\r\n\tObservação do Registro:\r\n\t  o\r\n"},
+      {2, {falha_escrita("erro.txt")}, "L\r\n", ""},
+  };
+  for (const auto& caso : casos) {
+    for (const char* nome : {"sped.txt", "erro.txt"}) fs::remove(saida / nome);
+    mensagens.clear();
+    platform::Falha_Na_Escrita(caso.falha);
+    Estado().Lista_Observacoes = {"o"};
+    Trata_SPED("L");
+    EXPECT_EQ(mensagens, caso.mensagens);
+    EXPECT_EQ(le("sped.txt"), caso.sped);
+    EXPECT_EQ(le("erro.txt"), caso.erro);
+    EXPECT_TRUE(Estado().Lista_Observacoes.empty());
+  }
+  mensagens.clear();
+  fs::remove_all(saida);
+  Trata_SPED("L");
+  Estado().Lista_Erros = {"-1   um"};
+  Grava_Erros(Estado().Lista_Erros);
+  Finaliza_SPED();
+  EXPECT_EQ(mensagens,
+            (std::vector<std::string>{falha_escrita("sped.txt"), falha_escrita("erro.txt"), falha_escrita("log.txt")}));
+  EXPECT_TRUE(Estado().Lista_Erros.empty());
+  EXPECT_FALSE(Estado().Iniciado);
+}
+
+TEST_F(Saida, DiretorioProtegidoNoMeioDaGeracao) {
+  Trata_SPED("A");
+  if (!protege(saida / "sped.txt") || !protege(saida)) GTEST_SKIP() << "the file system cannot protect files";
+  Trata_SPED("B");
+  Estado().Lista_Erros = {"-1   um"};
+  Grava_Erros(Estado().Lista_Erros);
+  EXPECT_EQ(mensagens, (std::vector<std::string>{falha_escrita("sped.txt"), falha_escrita("erro.txt")}));
+  EXPECT_EQ(le("sped.txt"), "A\r\n");
+}
+
+}  // namespace
+}  // namespace quillbook::teste

@@ -179,7 +179,8 @@ void Formata_Data(std::string& data) {
     data.clear();
     return;
   }
-  char saida[16];
+  // Day, month and year are within their ranges here: eight digits.
+  char saida[32];
   std::snprintf(saida, sizeof saida, "%02d%02d%04d", d->dia, d->mes, d->ano);
   data = saida;
 }

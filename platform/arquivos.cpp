@@ -1,6 +1,7 @@
 #include "platform/arquivos.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,7 +84,7 @@ bool Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string
 }
 
 Leitor_Linhas::Leitor_Linhas(const std::string& caminho)
-    : fd_(abre_regular(caminho, O_RDONLY)), bloco_(fd_ >= 0 ? 64 * 1024 : 0) {}
+    : fd_(abre_regular(caminho, O_RDONLY)), bloco_(fd_ >= 0 ? new char[Tamanho_Bloco] : nullptr) {}
 
 Leitor_Linhas::~Leitor_Linhas() {
   if (fd_ >= 0) ::close(fd_);
@@ -92,7 +93,7 @@ Leitor_Linhas::~Leitor_Linhas() {
 bool Leitor_Linhas::enche() {
   if (acabou_) return false;
   for (;;) {
-    ssize_t lido = ::read(fd_, bloco_.data(), bloco_.size());
+    ssize_t lido = ::read(fd_, bloco_.get(), Tamanho_Bloco);
     if (lido < 0) {
       if (errno == EINTR) continue;
       falhou_ = true;
@@ -115,15 +116,28 @@ bool Leitor_Linhas::proxima(std::string& inicio, std::size_t maximo) {
   bool algum_byte = false;
   for (;;) {
     if (pos_ == fim_ && !enche()) return algum_byte && !falhou_;
-    char c = bloco_[pos_++];
-    if (c == '\x1A') {
+    // The rest of the line in this block ends at LF, at 0x1A or at the
+    // block's end; only its first `maximo` bytes are kept, CRs left out.
+    const char* trecho = bloco_.get() + pos_;
+    std::size_t tamanho = fim_ - pos_;
+    const void* lf = std::memchr(trecho, '\n', tamanho);
+    if (lf != nullptr) tamanho = static_cast<std::size_t>(static_cast<const char*>(lf) - trecho);
+    const void* eof = std::memchr(trecho, '\x1A', tamanho);
+    const bool fim_do_arquivo = eof != nullptr;
+    if (fim_do_arquivo) tamanho = static_cast<std::size_t>(static_cast<const char*>(eof) - trecho);
+    for (std::size_t i = 0; i < tamanho && inicio.size() < maximo; ++i) {
+      if (trecho[i] != '\r') inicio += trecho[i];
+    }
+    algum_byte = algum_byte || tamanho > 0 || (lf != nullptr && !fim_do_arquivo);
+    if (fim_do_arquivo) {
       acabou_ = true;
       return algum_byte;
     }
-    algum_byte = true;
-    if (c == '\n') return true;
-    if (c == '\r') continue;
-    if (inicio.size() < maximo) inicio += c;
+    pos_ += tamanho;
+    if (lf != nullptr) {
+      ++pos_;
+      return true;
+    }
   }
 }
 

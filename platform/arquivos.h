@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,8 +45,9 @@ class Leitor_Linhas {
  private:
   bool enche();
 
+  static constexpr std::size_t Tamanho_Bloco = 64 * 1024;
   int fd_ = -1;
-  std::vector<char> bloco_;
+  std::unique_ptr<char[]> bloco_;
   std::size_t pos_ = 0;
   std::size_t fim_ = 0;
   bool acabou_ = false;

@@ -33,6 +33,14 @@ const std::array<Par_Pai_Filho, 80> Pares_Pai_Filho = {{
 
 namespace {
 
+// "-" and the number. Built by appending: GCC 12 warns -Wrestrict, wrongly,
+// on a literal plus std::to_string in an optimised build (GCC bug 105329).
+std::string Numerada(int numero) {
+  std::string linha = "-";
+  linha += std::to_string(numero);
+  return linha;
+}
+
 // Numbered from 0 within one call, with no blank before the message.
 void Verifica_Pai_Filho(Registro& r, const Par_Pai_Filho& par, int& numero) {
   const int32_t pais = Linha_Registro(par.pai).Qtd_OK;
@@ -42,7 +50,7 @@ void Verifica_Pai_Filho(Registro& r, const Par_Pai_Filho& par, int& numero) {
   const std::string pai(par.pai), filho(par.filho);
   const std::string mensagem = um ? "Deve haver 1 Registro" + filho + " para cada Registro" + pai
                                   : "Deve haver 1 ou mais Registros" + filho + " para cada Registro" + pai;
-  r.erro("-" + std::to_string(numero++) + mensagem + " - Total de Registros" + pai + " = " + std::to_string(pais) +
+  r.erro(Numerada(numero++) + mensagem + " - Total de Registros" + pai + " = " + std::to_string(pais) +
          " - Total de Registros" + filho + " = " + std::to_string(filhos));
 }
 
@@ -99,7 +107,7 @@ QB_API int32_t QB_CALL Registro9999(void) {
     for (std::size_t i = 0; i < tabela.size(); ++i) {
       const Info_Registro& tipo = tabela[i];
       if (tipo.Obrigatorio && tipo.Qtd_OK == 0 && tipo.Codigo != "9999")
-        r.erro("-" + std::to_string(i + 1) + " Registro " + tipo.Codigo +
+        r.erro(Numerada(static_cast<int>(i) + 1) + " Registro " + tipo.Codigo +
                " obrigatório : O arquivo deve conter pelo menos 1 registro deste tipo");
     }
     int numero = 0;

@@ -30,11 +30,11 @@ int main(int argc, char **argv) {
   const char *saida = argv[1];
   if (Inicia_SPED(saida, argv[2]) != 0) return 1;
 
-  confere("0000", Registro0000("002", "0", "01/11/2026", "30/11/2026", "Comercial Exemplo Ltda", "11.222.333/0001-81", "",
-                               "SP", "110042490114", "3550308", "", "", "A", "1"));
+  confere("0000", Registro0000("002", "0", "01/11/2026", "30/11/2026", "Comercial Exemplo Ltda", "11.222.333/0001-81",
+                               "", "SP", "110042490114", "3550308", "", "", "A", "1"));
   confere("0001", Registro0001("0"));
-  confere("0005", Registro0005("Exemplo", "01310-100", "Avenida Paulista", "1000", "Sala 10", "Bela Vista", "1132000000",
-                               "", "fiscal@exemplo.com.br"));
+  confere("0005", Registro0005("Exemplo", "01310-100", "Avenida Paulista", "1000", "Sala 10", "Bela Vista",
+                               "1132000000", "", "fiscal@exemplo.com.br"));
   confere("0100", Registro0100("Contabil Modelo", "111.444.777-35", "1SP123456", "", "01310100", "Rua Augusta", "500",
                                "", "Consolacao", "1132000001", "", "contador@exemplo.com.br", "3550308"));
   confere("0150", Registro0150("F001", "Distribuidora Carioca SA", "1058", "33.444.555/0001-81", "", "", "3304557", "",
@@ -48,8 +48,8 @@ int main(int argc, char **argv) {
   confere("0200", Registro0200("CERV350", "Cerveja lata 350 ml", "7890000000001", "", "UN", "00", "22030000", "", "22",
                                "", "18,00"));
   confere("0220", Registro0220("CX", "12"));
-  confere("0200", Registro0200("LEITE1L", "Leite UHT 1 litro", "7890000000002", "", "UN", "00", "04011010", "", "04", "",
-                               "7,00"));
+  confere("0200", Registro0200("LEITE1L", "Leite UHT 1 litro", "7890000000002", "", "UN", "00", "04011010", "", "04",
+                               "", "7,00"));
   confere("0220", Registro0220("CX", "12"));
   confere("0990", Registro0990());
 

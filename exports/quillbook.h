@@ -144,34 +144,29 @@ QB_API uint8_t QB_CALL vCod_Municipio(const char *Valor);
  * 9 take no fields: they count what was written. */
 
 /* Block 0 */
-QB_API int32_t QB_CALL Registro0000(const char *COD_VER, const char *COD_FIN, const char *DT_INI,
-                                    const char *DT_FIN, const char *NOME, const char *CNPJ,
-                                    const char *CPF, const char *UF, const char *IE,
-                                    const char *COD_MUN, const char *IM, const char *SUFRAMA,
-                                    const char *IND_PERFIL, const char *IND_ATIV);
+QB_API int32_t QB_CALL Registro0000(const char *COD_VER, const char *COD_FIN, const char *DT_INI, const char *DT_FIN,
+                                    const char *NOME, const char *CNPJ, const char *CPF, const char *UF, const char *IE,
+                                    const char *COD_MUN, const char *IM, const char *SUFRAMA, const char *IND_PERFIL,
+                                    const char *IND_ATIV);
 QB_API int32_t QB_CALL Registro0001(const char *IND_MOV);
-QB_API int32_t QB_CALL Registro0005(const char *FANTASIA, const char *CEP, const char *END,
-                                    const char *NUM, const char *COMPL, const char *BAIRRO,
-                                    const char *FONE, const char *FAX, const char *EMAIL);
+QB_API int32_t QB_CALL Registro0005(const char *FANTASIA, const char *CEP, const char *END, const char *NUM,
+                                    const char *COMPL, const char *BAIRRO, const char *FONE, const char *FAX,
+                                    const char *EMAIL);
 QB_API int32_t QB_CALL Registro0015(const char *UF_ST, const char *IE_ST);
-QB_API int32_t QB_CALL Registro0100(const char *NOME, const char *CPF, const char *CRC,
-                                    const char *CNPJ, const char *CEP, const char *END,
-                                    const char *NUM, const char *COMPL, const char *BAIRRO,
-                                    const char *FONE, const char *FAX, const char *EMAIL,
+QB_API int32_t QB_CALL Registro0100(const char *NOME, const char *CPF, const char *CRC, const char *CNPJ,
+                                    const char *CEP, const char *END, const char *NUM, const char *COMPL,
+                                    const char *BAIRRO, const char *FONE, const char *FAX, const char *EMAIL,
                                     const char *COD_MUN);
-QB_API int32_t QB_CALL Registro0150(const char *COD_PART, const char *NOME, const char *COD_PAIS,
-                                    const char *CNPJ, const char *CPF, const char *IE,
-                                    const char *COD_MUN, const char *SUFRAMA, const char *END,
-                                    const char *NUM, const char *COMPL, const char *BAIRRO);
+QB_API int32_t QB_CALL Registro0150(const char *COD_PART, const char *NOME, const char *COD_PAIS, const char *CNPJ,
+                                    const char *CPF, const char *IE, const char *COD_MUN, const char *SUFRAMA,
+                                    const char *END, const char *NUM, const char *COMPL, const char *BAIRRO);
 QB_API int32_t QB_CALL Registro0175(const char *DT_ALT, const char *NR_CAMPO, const char *CONT_ANT);
 QB_API int32_t QB_CALL Registro0190(const char *UNID, const char *DESCR);
-QB_API int32_t QB_CALL Registro0200(const char *COD_ITEM, const char *DESCR_ITEM,
-                                    const char *COD_BARRA, const char *COD_ANT_ITEM,
-                                    const char *UNID_INV, const char *TIPO_ITEM,
-                                    const char *COD_NCM, const char *EX_IPI, const char *COD_GEN,
-                                    const char *COD_LST, const char *ALIQ_ICMS);
-QB_API int32_t QB_CALL Registro0205(const char *DESCR_ANT_ITEM, const char *DT_INI,
-                                    const char *DT_FIM);
+QB_API int32_t QB_CALL Registro0200(const char *COD_ITEM, const char *DESCR_ITEM, const char *COD_BARRA,
+                                    const char *COD_ANT_ITEM, const char *UNID_INV, const char *TIPO_ITEM,
+                                    const char *COD_NCM, const char *EX_IPI, const char *COD_GEN, const char *COD_LST,
+                                    const char *ALIQ_ICMS);
+QB_API int32_t QB_CALL Registro0205(const char *DESCR_ANT_ITEM, const char *DT_INI, const char *DT_FIM);
 QB_API int32_t QB_CALL Registro0206(const char *COD_COMB);
 QB_API int32_t QB_CALL Registro0220(const char *UNID_CONV, const char *FAT_CONV);
 QB_API int32_t QB_CALL Registro0400(const char *COD_NAT, const char *DESCR_NAT);
@@ -194,9 +189,9 @@ QB_API int32_t QB_CALL RegistroE110(const char *VL_TOT_DEBITOS, const char *VL_A
                                     const char *VL_TOT_AJ_DEBITOS, const char *VL_ESTORNOS_CRED,
                                     const char *VL_TOT_CREDITOS, const char *VL_AJ_CREDITOS,
                                     const char *VL_TOT_AJ_CREDITOS, const char *VL_ESTORNOS_DEB,
-                                    const char *VL_SLD_CREDOR_ANT, const char *VL_SLD_APURADO,
-                                    const char *VL_TOT_DED, const char *VL_ICMS_RECOLHER,
-                                    const char *VL_SLD_CREDOR_TRANSPORTAR, const char *DEB_ESP);
+                                    const char *VL_SLD_CREDOR_ANT, const char *VL_SLD_APURADO, const char *VL_TOT_DED,
+                                    const char *VL_ICMS_RECOLHER, const char *VL_SLD_CREDOR_TRANSPORTAR,
+                                    const char *DEB_ESP);
 QB_API int32_t QB_CALL RegistroE990(void);
 
 /* Block H */

@@ -36,7 +36,8 @@ void captura(std::string& campo, int64_t maximo, std::string_view rotulo, std::s
   Geracao& g = Estado();
   const auto limite = static_cast<std::size_t>(maximo < 0 ? 0 : maximo);
   if (filtrado.size() > limite) {
-    g.Lista_Observacoes.push_back(std::string(rotulo) + "\tQuantidade de caracteres maior que o permitido - Permitido: " +
+    g.Lista_Observacoes.push_back(std::string(rotulo) +
+                                  "\tQuantidade de caracteres maior que o permitido - Permitido: " +
                                   std::to_string(maximo) + "; Passados: " + std::to_string(filtrado.size()));
     filtrado.resize(limite);
   }

@@ -151,9 +151,15 @@ std::optional<Data> converte(std::string_view texto) {
   if (quantos == 3) {
     int ia = 0, im = 0, id = 0;
     switch (regional.ordem) {
-      case platform::Ordem_Data::DMA: id = 0, im = 1, ia = 2; break;
-      case platform::Ordem_Data::MDA: im = 0, id = 1, ia = 2; break;
-      case platform::Ordem_Data::AMD: ia = 0, im = 1, id = 2; break;
+      case platform::Ordem_Data::DMA:
+        id = 0, im = 1, ia = 2;
+        break;
+      case platform::Ordem_Data::MDA:
+        im = 0, id = 1, ia = 2;
+        break;
+      case platform::Ordem_Data::AMD:
+        ia = 0, im = 1, id = 2;
+        break;
     }
     tamanhos = toma(d.dia, id, 2) && toma(d.mes, im, 2) && toma(ano_lido, ia, 4);
     digitos_ano = digitos[ia];

@@ -35,7 +35,8 @@ std::string Formata_Percentual(int64_t centesimos) {
     agrupado += inteiros[i];
   }
   int64_t fracao = centesimos % 100;
-  return agrupado + regional.separador_decimal + static_cast<char>('0' + fracao / 10) + static_cast<char>('0' + fracao % 10);
+  return agrupado + regional.separador_decimal + static_cast<char>('0' + fracao / 10) +
+         static_cast<char>('0' + fracao % 10);
 }
 
 void Grava_Estatisticas() {
@@ -48,9 +49,9 @@ void Grava_Estatisticas() {
     erros += r.Qtd_Erros;
     if (r.Qtd_OK > 0 || r.Qtd_Erros > 0 || r.Qtd_Obs > 0) {
       int64_t total = int64_t{r.Qtd_OK} + r.Qtd_Erros;
-      linhas.push_back("Registro " + r.Codigo + "\t" + std::to_string(r.Qtd_OK) + "\t" + std::to_string(r.Qtd_Obs) + "\t" +
-                       std::to_string(r.Qtd_Erros) + "\t" + Formata_Percentual(Percentual_Linha(r.Qtd_Erros, total)) + "%\t" +
-                       std::to_string(total));
+      linhas.push_back("Registro " + r.Codigo + "\t" + std::to_string(r.Qtd_OK) + "\t" + std::to_string(r.Qtd_Obs) +
+                       "\t" + std::to_string(r.Qtd_Erros) + "\t" +
+                       Formata_Percentual(Percentual_Linha(r.Qtd_Erros, total)) + "%\t" + std::to_string(total));
     }
   }
   linhas.emplace_back(Separador_Linhas);

@@ -34,7 +34,8 @@ bool falha(const std::string& mensagem) {
 bool testa_entradas(std::string_view saida, std::string_view entrada, const Geracao& g) {
   std::string dir_saida = std::string(saida) + Separador;
   std::string dir_entrada = std::string(entrada) + Separador;
-  if (!platform::Diretorio_Existe(dir_saida)) return falha("Erro. Diretório de saída informado inexistente. " + dir_saida);
+  if (!platform::Diretorio_Existe(dir_saida))
+    return falha("Erro. Diretório de saída informado inexistente. " + dir_saida);
   if (!platform::Diretorio_Existe(dir_entrada))
     return falha("Erro. Diretório de entrada informado inexistente. " + dir_entrada);
   struct Tabela_Referencia {
@@ -76,9 +77,12 @@ int32_t inicia(std::string_view saida, std::string_view entrada) {
   g.Caminho_Pais = caminho(entrada, "pais.res");
   if (!testa_entradas(saida, entrada, g)) return -1;
 
-  substitui_saida(g.Caminho_SPED, "\tO arquivo de SPED previamente existente foi substituído pelo novo arquivo gerado.", g);
-  substitui_saida(g.Caminho_Erro, "\tO arquivo de ERRO previamente existente foi substituído pelo novo arquivo gerado.", g);
-  substitui_saida(g.Caminho_Log, "\tO arquivo de LOG previamente existente foi substituído pelo novo arquivo gerado.", g);
+  substitui_saida(g.Caminho_SPED, "\tO arquivo de SPED previamente existente foi substituído pelo novo arquivo gerado.",
+                  g);
+  substitui_saida(g.Caminho_Erro, "\tO arquivo de ERRO previamente existente foi substituído pelo novo arquivo gerado.",
+                  g);
+  substitui_saida(g.Caminho_Log, "\tO arquivo de LOG previamente existente foi substituído pelo novo arquivo gerado.",
+                  g);
   g.Iniciado = true;
   if (!g.Lista_Observacoes.empty()) Grava_Erros(g.Lista_Erros);
   Preenche_Tabela();
@@ -124,7 +128,8 @@ void Esvazia_Listas() {
 extern "C" {
 
 QB_API int32_t QB_CALL Inicia_SPED(const char* Diretorio_Saida, const char* Diretorio_Entrada) {
-  return quillbook::Na_Borda(-1, [&] { return quillbook::inicia(quillbook::Texto(Diretorio_Saida), quillbook::Texto(Diretorio_Entrada)); });
+  return quillbook::Na_Borda(
+      -1, [&] { return quillbook::inicia(quillbook::Texto(Diretorio_Saida), quillbook::Texto(Diretorio_Entrada)); });
 }
 
 QB_API void QB_CALL Finaliza_SPED(void) {
@@ -132,5 +137,4 @@ QB_API void QB_CALL Finaliza_SPED(void) {
 }
 
 QB_API int32_t QB_CALL Info_Versao(void) { return 106; }
-
 }

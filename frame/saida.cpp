@@ -25,7 +25,8 @@ Lista abre_bloco() {
 }  // namespace
 
 void Grava_Linhas(const std::string& caminho, const Lista& linhas) {
-  if (!platform::Acrescenta_Linhas(caminho, linhas)) platform::Mostra_Mensagem("Erro ao tentar escrever no arquivo " + caminho);
+  if (!platform::Acrescenta_Linhas(caminho, linhas))
+    platform::Mostra_Mensagem("Erro ao tentar escrever no arquivo " + caminho);
 }
 
 void Trata_Linha(std::string_view linha) {

@@ -62,7 +62,9 @@ int32_t Localiza_Registro(std::string_view codigo) {
   return 0;
 }
 
-Info_Registro& Linha_Registro(std::string_view codigo) { return Tabela_Registros()[static_cast<std::size_t>(Localiza_Registro(codigo))]; }
+Info_Registro& Linha_Registro(std::string_view codigo) {
+  return Tabela_Registros()[static_cast<std::size_t>(Localiza_Registro(codigo))];
+}
 
 void Preenche_Tabela() {
   Tabela& tabela = Tabela_Registros();

@@ -9,7 +9,9 @@
 namespace quillbook {
 
 // A text from the host: NULL is the empty text.
-inline std::string_view Texto(const char* texto) { return texto != nullptr ? std::string_view(texto) : std::string_view(); }
+inline std::string_view Texto(const char* texto) {
+  return texto != nullptr ? std::string_view(texto) : std::string_view();
+}
 
 // Without the characters of codes 0 to 32 at both ends.
 std::string_view Apara(std::string_view texto);

@@ -1,10 +1,10 @@
 #include "platform/arquivos.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace quillbook::platform {
 namespace {

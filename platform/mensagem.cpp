@@ -1,8 +1,8 @@
 #include "platform/mensagem.h"
 
+#include <unistd.h>
 #include <cerrno>
 #include <string>
-#include <unistd.h>
 
 namespace quillbook::platform {
 namespace {

@@ -1,8 +1,8 @@
 #include "platform/regional.h"
 
-#include <cstdlib>
 #include <langinfo.h>
 #include <locale.h>
+#include <cstdlib>
 
 namespace quillbook::platform {
 namespace {
@@ -28,8 +28,8 @@ std::string expande(std::string formato) {
     const char* de;
     const char* para;
   };
-  static const Troca trocas[] = {{"%D", "%m/%d/%y"}, {"%F", "%Y-%m-%d"}, {"%T", "%H:%M:%S"},
-                                 {"%R", "%H:%M"},    {"%r", "%I:%M:%S %p"}};
+  static const Troca trocas[] = {
+      {"%D", "%m/%d/%y"}, {"%F", "%Y-%m-%d"}, {"%T", "%H:%M:%S"}, {"%R", "%H:%M"}, {"%r", "%I:%M:%S %p"}};
   for (const auto& troca : trocas) {
     for (std::size_t pos; (pos = formato.find(troca.de)) != std::string::npos;) formato.replace(pos, 2, troca.para);
   }
@@ -44,25 +44,33 @@ void le_formato_data(const std::string& formato, Configuracao_Regional& conf) {
   for (std::size_t i = 0; i + 1 < formato.size(); ++i) {
     if (formato[i] != '%') continue;
     std::size_t j = i + 1;
-    while (j < formato.size() && (formato[j] == 'E' || formato[j] == 'O' || formato[j] == '-' || formato[j] == '0')) ++j;
+    while (j < formato.size() && (formato[j] == 'E' || formato[j] == 'O' || formato[j] == '-' || formato[j] == '0'))
+      ++j;
     if (j >= formato.size()) break;
     char c = formato[j];
-    char parte = (c == 'd' || c == 'e') ? 'D' : (c == 'm' || c == 'b' || c == 'B') ? 'M' : (c == 'y' || c == 'Y') ? 'A' : 0;
+    char parte = (c == 'd' || c == 'e')               ? 'D'
+                 : (c == 'm' || c == 'b' || c == 'B') ? 'M'
+                 : (c == 'y' || c == 'Y')             ? 'A'
+                                                      : 0;
     if (parte != 0 && ordem.find(parte) == std::string::npos) {
       ordem += parte;
       if (ordem.size() == 1 && j + 1 < formato.size() && formato[j + 1] != '%') separador = formato[j + 1];
     }
     i = j;
   }
-  if (ordem.rfind("MD", 0) == 0) conf.ordem = Ordem_Data::MDA;
-  else if (ordem.rfind("A", 0) == 0) conf.ordem = Ordem_Data::AMD;
-  else if (ordem.rfind("D", 0) == 0) conf.ordem = Ordem_Data::DMA;
+  if (ordem.rfind("MD", 0) == 0)
+    conf.ordem = Ordem_Data::MDA;
+  else if (ordem.rfind("A", 0) == 0)
+    conf.ordem = Ordem_Data::AMD;
+  else if (ordem.rfind("D", 0) == 0)
+    conf.ordem = Ordem_Data::DMA;
   if (separador != 0) conf.separador_data = separador;
 }
 
 void le_formato_hora(const std::string& formato, Configuracao_Regional& conf) {
   for (std::size_t i = 0; i + 2 < formato.size(); ++i) {
-    if (formato[i] == '%' && (formato[i + 1] == 'H' || formato[i + 1] == 'I' || formato[i + 1] == 'k' || formato[i + 1] == 'l') &&
+    if (formato[i] == '%' &&
+        (formato[i + 1] == 'H' || formato[i + 1] == 'I' || formato[i + 1] == 'k' || formato[i + 1] == 'l') &&
         formato[i + 2] != '%') {
       conf.separador_hora = formato[i + 2];
       return;
@@ -71,8 +79,7 @@ void le_formato_hora(const std::string& formato, Configuracao_Regional& conf) {
 }
 
 Configuracao_Regional& em_vigor() {
-  static Configuracao_Regional conf =
-      Le_Configuracao(nome_do_ambiente("LC_TIME"), nome_do_ambiente("LC_NUMERIC"));
+  static Configuracao_Regional conf = Le_Configuracao(nome_do_ambiente("LC_TIME"), nome_do_ambiente("LC_NUMERIC"));
   return conf;
 }
 

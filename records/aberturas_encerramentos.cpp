@@ -7,11 +7,11 @@ using namespace quillbook;
 
 namespace {
 
-int32_t abertura(const char* codigo, const char* cabecalho, std::size_t largura, Validador validador, const char* mensagem,
-                 const char* IND_MOV, bool como_texto = false) {
+int32_t abertura(const char* codigo, const char* cabecalho, std::size_t largura, Validador validador,
+                 const char* mensagem, const char* IND_MOV, bool como_texto = false) {
   return Escreve_Registro(codigo, cabecalho, largura, [&](Registro& r) {
-    const auto& ind_mov = como_texto ? r.texto(IND_MOV, 1, "Indicador de movimento:")
-                                     : r.numero(IND_MOV, 1, "Indicador de movimento:");
+    const auto& ind_mov =
+        como_texto ? r.texto(IND_MOV, 1, "Indicador de movimento:") : r.numero(IND_MOV, 1, "Indicador de movimento:");
     r.unico();
     r.valida(validador, ind_mov, mensagem);
   });

@@ -10,7 +10,10 @@ extern "C" {
 // 0000: the file's first line: layout version, purpose, period and the
 // taxpayer. The CNPJ is taken when passed (blanks count as passed), else
 // the CPF; the other identity column stays bare.
-QB_API int32_t QB_CALL Registro0000(const char* COD_VER, const char* COD_FIN, const char* DT_INI, const char* DT_FIN, const char* NOME, const char* CNPJ, const char* CPF, const char* UF, const char* IE, const char* COD_MUN, const char* IM, const char* SUFRAMA, const char* IND_PERFIL, const char* IND_ATIV) {
+QB_API int32_t QB_CALL Registro0000(const char* COD_VER, const char* COD_FIN, const char* DT_INI, const char* DT_FIN,
+                                    const char* NOME, const char* CNPJ, const char* CPF, const char* UF, const char* IE,
+                                    const char* COD_MUN, const char* IM, const char* SUFRAMA, const char* IND_PERFIL,
+                                    const char* IND_ATIV) {
   const bool forma_cnpj = !Texto(CNPJ).empty();
   return Escreve_Registro("0000", "REGISTRO 0000 LFPD", 54, [&](Registro& r) {
     const auto& cod_ver = r.numero(COD_VER, 3, "Código da versão do leiaute:");
@@ -49,7 +52,9 @@ QB_API int32_t QB_CALL Registro0000(const char* COD_VER, const char* COD_FIN, co
 }
 
 // 0005: complementary data of the taxpayer
-QB_API int32_t QB_CALL Registro0005(const char* FANTASIA, const char* CEP, const char* END, const char* NUM, const char* COMPL, const char* BAIRRO, const char* FONE, const char* FAX, const char* EMAIL) {
+QB_API int32_t QB_CALL Registro0005(const char* FANTASIA, const char* CEP, const char* END, const char* NUM,
+                                    const char* COMPL, const char* BAIRRO, const char* FONE, const char* FAX,
+                                    const char* EMAIL) {
   return Escreve_Registro("0005", "REGISTRO 0005", 39, [&](Registro& r) {
     r.texto(FANTASIA, 60, "Nome de fantasia associado:");
     const auto& cep = r.numero(CEP, 8, "Código de Endereçamento Postal:");
@@ -75,7 +80,10 @@ QB_API int32_t QB_CALL Registro0015(const char* UF_ST, const char* IE_ST) {
 }
 
 // 0100: accountant
-QB_API int32_t QB_CALL Registro0100(const char* NOME, const char* CPF, const char* CRC, const char* CNPJ, const char* CEP, const char* END, const char* NUM, const char* COMPL, const char* BAIRRO, const char* FONE, const char* FAX, const char* EMAIL, const char* COD_MUN) {
+QB_API int32_t QB_CALL Registro0100(const char* NOME, const char* CPF, const char* CRC, const char* CNPJ,
+                                    const char* CEP, const char* END, const char* NUM, const char* COMPL,
+                                    const char* BAIRRO, const char* FONE, const char* FAX, const char* EMAIL,
+                                    const char* COD_MUN) {
   return Escreve_Registro("0100", "REGISTRO 0100", 48, [&](Registro& r) {
     const auto& nome = r.texto(NOME, 60, "Nome do contabilista/escritório:");
     const auto& cpf = r.numero(CPF, 11, "Número de inscrição do contabilista no CPF:");
@@ -100,7 +108,9 @@ QB_API int32_t QB_CALL Registro0100(const char* NOME, const char* CPF, const cha
 
 // 0150: participant. Identified by CNPJ or by CPF, never both: the
 // parameters as passed choose the form, and the other column stays bare.
-QB_API int32_t QB_CALL Registro0150(const char* COD_PART, const char* NOME, const char* COD_PAIS, const char* CNPJ, const char* CPF, const char* IE, const char* COD_MUN, const char* SUFRAMA, const char* END, const char* NUM, const char* COMPL, const char* BAIRRO) {
+QB_API int32_t QB_CALL Registro0150(const char* COD_PART, const char* NOME, const char* COD_PAIS, const char* CNPJ,
+                                    const char* CPF, const char* IE, const char* COD_MUN, const char* SUFRAMA,
+                                    const char* END, const char* NUM, const char* COMPL, const char* BAIRRO) {
   const bool forma_cpf = Texto(CNPJ).empty() && !Texto(CPF).empty();
   return Escreve_Registro("0150", "REGISTRO 0150", 63, [&](Registro& r) {
     r.texto(COD_PART, 60, "Código de identificação do participante:");
@@ -150,7 +160,10 @@ QB_API int32_t QB_CALL Registro0190(const char* UNID, const char* DESCR) {
 }
 
 // 0200: item
-QB_API int32_t QB_CALL Registro0200(const char* COD_ITEM, const char* DESCR_ITEM, const char* COD_BARRA, const char* COD_ANT_ITEM, const char* UNID_INV, const char* TIPO_ITEM, const char* COD_NCM, const char* EX_IPI, const char* COD_GEN, const char* COD_LST, const char* ALIQ_ICMS) {
+QB_API int32_t QB_CALL Registro0200(const char* COD_ITEM, const char* DESCR_ITEM, const char* COD_BARRA,
+                                    const char* COD_ANT_ITEM, const char* UNID_INV, const char* TIPO_ITEM,
+                                    const char* COD_NCM, const char* EX_IPI, const char* COD_GEN, const char* COD_LST,
+                                    const char* ALIQ_ICMS) {
   return Escreve_Registro("0200", "REGISTRO 0200", 48, [&](Registro& r) {
     r.texto(COD_ITEM, 60, "Código do item:");
     r.texto(DESCR_ITEM, 255, "Descrição do item:");

@@ -17,7 +17,13 @@ QB_API int32_t QB_CALL RegistroE100(const char* DT_INI, const char* DT_FIN) {
 
 // E110: the ICMS assessment. Its balances are written as passed: nothing
 // here computes or compares an amount.
-QB_API int32_t QB_CALL RegistroE110(const char* VL_TOT_DEBITOS, const char* VL_AJ_DEBITOS, const char* VL_TOT_AJ_DEBITOS, const char* VL_ESTORNOS_CRED, const char* VL_TOT_CREDITOS, const char* VL_AJ_CREDITOS, const char* VL_TOT_AJ_CREDITOS, const char* VL_ESTORNOS_DEB, const char* VL_SLD_CREDOR_ANT, const char* VL_SLD_APURADO, const char* VL_TOT_DED, const char* VL_ICMS_RECOLHER, const char* VL_SLD_CREDOR_TRANSPORTAR, const char* DEB_ESP) {
+QB_API int32_t QB_CALL RegistroE110(const char* VL_TOT_DEBITOS, const char* VL_AJ_DEBITOS,
+                                    const char* VL_TOT_AJ_DEBITOS, const char* VL_ESTORNOS_CRED,
+                                    const char* VL_TOT_CREDITOS, const char* VL_AJ_CREDITOS,
+                                    const char* VL_TOT_AJ_CREDITOS, const char* VL_ESTORNOS_DEB,
+                                    const char* VL_SLD_CREDOR_ANT, const char* VL_SLD_APURADO, const char* VL_TOT_DED,
+                                    const char* VL_ICMS_RECOLHER, const char* VL_SLD_CREDOR_TRANSPORTAR,
+                                    const char* DEB_ESP) {
   return Escreve_Registro("E110", " REGISTRO E110", 80, [&](Registro& r) {
     r.numero(VL_TOT_DEBITOS, 255, "Valor total dos débitos por \"Saídas e prestações com débito do imposto\"");
     r.numero(VL_AJ_DEBITOS, 255, "Valor total dos ajustes a débito decorrentes do documento fiscal.");

@@ -50,8 +50,7 @@ TEST_F(Bloco9, Totals9900CountOnlyAcceptedLines) {
 // The second walk finds row 9900 above 0 and raises it once more.
 TEST_F(Bloco9, Totals9900CalledTwiceWriteASecondSet) {
   ASSERT_EQ(Registro9900(), 0);
-  EXPECT_EQ(chama([] { return Registro9900(); }).sped,
-            linhas({"|9900|9900|4|", "|9900|9990|1|", "|9900|9999|1|"}));
+  EXPECT_EQ(chama([] { return Registro9900(); }).sped, linhas({"|9900|9900|4|", "|9900|9990|1|", "|9900|9999|1|"}));
 }
 
 TEST_F(Bloco9, FileWithOnlyMandatoryRecordsLacksE100UnderE001) {
@@ -62,8 +61,9 @@ TEST_F(Bloco9, FileWithOnlyMandatoryRecordsLacksE100UnderE001) {
   EXPECT_EQ(c.resultado, -1);
   EXPECT_EQ(c.erro.substr(0, c.erro.find("\r\n\r\n") + 4),
             linhas({"", "\tQuantidade total de linhas do arquivo digital:\t35 -> 35|", ""}));
-  EXPECT_EQ(erros(c), linhas({"\tErro(s) do Registro:", "\t  -0Deve haver 1 ou mais RegistrosE100 para cada RegistroE001 - "
-                                                        "Total de RegistrosE001 = 1 - Total de RegistrosE100 = 0"}));
+  EXPECT_EQ(erros(c), linhas({"\tErro(s) do Registro:",
+                              "\t  -0Deve haver 1 ou mais RegistrosE100 para cada RegistroE001 - "
+                              "Total de RegistrosE001 = 1 - Total de RegistrosE100 = 0"}));
 }
 
 TEST_F(Bloco9, ClosingLineCountsTheWholeFileOnceEveryTestPasses) {
@@ -78,8 +78,9 @@ TEST_F(Bloco9, ClosingLineCountsTheWholeFileOnceEveryTestPasses) {
   const auto linhas_no_arquivo = std::count(sped.begin(), sped.end(), '\n');
   EXPECT_EQ(c.sped, "|9999|" + std::to_string(linhas_no_arquivo) + "|\r\n");
   EXPECT_EQ(Registro9999(), -1);
-  EXPECT_NE(le("erro.txt").find("\t  -1   Só deve haver 1(um) Registro9999 no arquivo do SPED : Função Registro9999 chamada "
-                                "mais de 1(uma) vez\r\n"),
+  EXPECT_NE(le("erro.txt")
+                .find("\t  -1   Só deve haver 1(um) Registro9999 no arquivo do SPED : Função Registro9999 chamada "
+                      "mais de 1(uma) vez\r\n"),
             std::string::npos);
 }
 
@@ -91,7 +92,8 @@ TEST_F(Bloco9, MissingMandatoryTypesCarryTheirRowPlusOne) {
         "-71 Registro C990", "-72 Registro D001", "-108 Registro D990", "-109 Registro E001", "-127 Registro E990",
         "-128 Registro H001", "-131 Registro H990", "-132 Registro 1001", "-148 Registro 1990", "-149 Registro 9001",
         "-150 Registro 9900", "-151 Registro 9990"})
-    esperado += "\t  " + std::string(linha) + " obrigatório : O arquivo deve conter pelo menos 1 registro deste tipo\r\n";
+    esperado +=
+        "\t  " + std::string(linha) + " obrigatório : O arquivo deve conter pelo menos 1 registro deste tipo\r\n";
   EXPECT_EQ(erros(c), esperado);
 }
 
@@ -102,8 +104,9 @@ TEST_F(Bloco9, PairsOfOneChildNeedEqualCounts) {
   for (int i = 0; i < 2; ++i) ASSERT_EQ(RegistroE100("01/11/2026", "30/11/2026"), 0);
   ASSERT_EQ(RegistroE110("", "", "", "", "", "", "", "", "", "", "", "", "", ""), 0);
   EXPECT_EQ(erros(chama([] { return Registro9999(); })),
-            linhas({"\tErro(s) do Registro:", "\t  -0Deve haver 1 RegistroE110 para cada RegistroE100 - Total de "
-                                              "RegistrosE100 = 2 - Total de RegistrosE110 = 1"}));
+            linhas({"\tErro(s) do Registro:",
+                    "\t  -0Deve haver 1 RegistroE110 para cada RegistroE100 - Total de "
+                    "RegistrosE100 = 2 - Total de RegistrosE110 = 1"}));
   ASSERT_EQ(RegistroE110("", "", "", "", "", "", "", "", "", "", "", "", "", ""), 0);
   EXPECT_EQ(Registro9999(), 0);
 }
@@ -114,10 +117,11 @@ TEST_F(Bloco9, PairErrorsAreNumberedFromZeroBesideTheOtherNumberings) {
   ASSERT_EQ(Registro0200("I", "", "", "", "", "00", "", "", "", "", ""), 0);
   Chamada c = chama([] { return Registro9999(); });
   const std::string e = erros(c);
-  EXPECT_NE(e.find("\t  -0Deve haver 1 ou mais Registros0175 para cada Registro0150 - Total de Registros0150 = 1 - Total "
-                   "de Registros0175 = 0\r\n\t  -1Deve haver 1 ou mais Registros0220 para cada Registro0200 - Total de "
-                   "Registros0200 = 1 - Total de Registros0220 = 0\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      e.find("\t  -0Deve haver 1 ou mais Registros0175 para cada Registro0150 - Total de Registros0150 = 1 - Total "
+             "de Registros0175 = 0\r\n\t  -1Deve haver 1 ou mais Registros0220 para cada Registro0200 - Total de "
+             "Registros0200 = 1 - Total de Registros0220 = 0\r\n"),
+      std::string::npos);
   EXPECT_NE(e.find("\t  -4 Registro 0005 obrigatório"), std::string::npos);
 }
 

@@ -19,8 +19,9 @@ TEST_F(Sem_Geracao, RecordWriterRefusesWithGuardMessageAndWritesNothing) {
   EXPECT_EQ(Registro0005("A", "01310100", "", "", "", "", "", "", ""), -1);
   EXPECT_EQ(Registro9900(), -1);
   EXPECT_EQ(Registro9999(), -1);
-  EXPECT_EQ(mensagens, (std::vector<std::string>{"-0   Função Inicia_SPED não chamada", "-0   Função Inicia_SPED não chamada",
-                                                 "-0   Função Inicia_SPED não chamada"}));
+  EXPECT_EQ(mensagens,
+            (std::vector<std::string>{"-0   Função Inicia_SPED não chamada", "-0   Função Inicia_SPED não chamada",
+                                      "-0   Função Inicia_SPED não chamada"}));
   EXPECT_FALSE(existe("sped.txt"));
   EXPECT_FALSE(existe("erro.txt"));
   EXPECT_TRUE(Estado().Lista_Log.empty());
@@ -38,17 +39,17 @@ TEST_F(Road, SecondUniqueRecordIsRejectedWithItsLogAndTheUniquenessLine) {
   Chamada segunda = chama(registro);
   EXPECT_EQ(segunda.resultado, -1);
   EXPECT_EQ(segunda.sped, "");
-  EXPECT_EQ(segunda.erro,
-            linhas({"", "REGISTRO 0005", "\tNome de fantasia associado:            \tLoja -> Loja|",
-                    "\tCódigo de Endereçamento Postal:        \t01310100 -> 01310100|",
-                    "\tLogradouro e endereço do imóvel:       \tRua A -> Rua A|",
-                    "\tNúmero do imóvel:                      \t1 -> 1|",
-                    "\tDados complementares do endereço:      \t -> |",
-                    "\tBairro em que o imóvel está situado:   \tCentro -> Centro|",
-                    "\tNúmero do telefone:                    \t -> |", "\tNúmero do fax:                         \t -> |",
-                    "\tEndereço do correio eletrônico:        \t -> |", "", "\tErro(s) do Registro:",
-                    "\t  -1   Só deve haver 1(um) Registro0005 no arquivo do SPED : Função Registro0005 chamada mais de "
-                    "1(uma) vez"}));
+  EXPECT_EQ(
+      segunda.erro,
+      linhas({"", "REGISTRO 0005", "\tNome de fantasia associado:            \tLoja -> Loja|",
+              "\tCódigo de Endereçamento Postal:        \t01310100 -> 01310100|",
+              "\tLogradouro e endereço do imóvel:       \tRua A -> Rua A|",
+              "\tNúmero do imóvel:                      \t1 -> 1|", "\tDados complementares do endereço:      \t -> |",
+              "\tBairro em que o imóvel está situado:   \tCentro -> Centro|",
+              "\tNúmero do telefone:                    \t -> |", "\tNúmero do fax:                         \t -> |",
+              "\tEndereço do correio eletrônico:        \t -> |", "", "\tErro(s) do Registro:",
+              "\t  -1   Só deve haver 1(um) Registro0005 no arquivo do SPED : Função Registro0005 chamada mais de "
+              "1(uma) vez"}));
   const Info_Registro& linha = Linha_Registro("0005");
   EXPECT_EQ(linha.Qtd_OK, 1);
   EXPECT_EQ(linha.Qtd_Erros, 1);
@@ -73,8 +74,8 @@ TEST_F(Road, CutFieldOfRejectedRecordComesAfterItsErrors) {
   EXPECT_EQ(c.resultado, -1);
   EXPECT_EQ(c.sped, "");
   EXPECT_EQ(c.erro, linhas({"", "REGISTRO 0015", "\tSigla da unidade da federação:\tXXX -> XX|",
-                            "\tInscrição Estadual:           \t123 -> 123|", "", "\tErro(s) do Registro:",
-                            "\t  -2   UF Inválida : XX|", "", "\tObservação do Registro:",
+                            "\tInscrição Estadual:           \t123 -> 123|", "",
+                            "\tErro(s) do Registro:", "\t  -2   UF Inválida : XX|", "", "\tObservação do Registro:",
                             "\t  Sigla da unidade da federação:\tQuantidade de caracteres maior que o permitido - "
                             "Permitido: 2; Passados: 3"}));
   const Info_Registro& linha = Linha_Registro("0015");
@@ -85,19 +86,20 @@ TEST_F(Road, CutFieldOfRejectedRecordComesAfterItsErrors) {
 
 TEST_F(Road, EveryTestRunsAndReportsInTheRecordsOrder) {
   Chamada c = chama([] {
-    return Registro0000("003", "7", "2026-11-01", "31/11/2026", "Empresa", "11222333000180", "", "XX", "", "9999999", "",
-                        "", "D", "5");
+    return Registro0000("003", "7", "2026-11-01", "31/11/2026", "Empresa", "11222333000180", "", "XX", "", "9999999",
+                        "", "", "D", "5");
   });
   EXPECT_EQ(c.resultado, -1);
   const std::string erros = c.erro.substr(c.erro.find("\tErro(s) do Registro:"));
-  EXPECT_EQ(erros, linhas({"\tErro(s) do Registro:", "\t  -2   CNPJ Inválido : 11222333000180|",
-                           "\t  -4   Unidade da Federação Inválida : XX|", "\t  -6   Data Inicial Inválida (DDMMAAAA) : |",
-                           "\t  -7   Data Final Inválida (DDMMAAAA) : |",
-                           "\t  -8   Código da versão do leiaute Inválido : 003|",
-                           "\t  -9   Código do município do domicílio fiscal Inválido : 9999999|",
-                           "\t  -10  Perfil de apresentação do arquivo fiscal Inválido : D|",
-                           "\t  -11  Indicador de tipo de atividade Inválido : 5|",
-                           "\t  -12  Código da finalidade do arquivo Inválido : 7|"}));
+  EXPECT_EQ(
+      erros,
+      linhas({"\tErro(s) do Registro:", "\t  -2   CNPJ Inválido : 11222333000180|",
+              "\t  -4   Unidade da Federação Inválida : XX|", "\t  -6   Data Inicial Inválida (DDMMAAAA) : |",
+              "\t  -7   Data Final Inválida (DDMMAAAA) : |", "\t  -8   Código da versão do leiaute Inválido : 003|",
+              "\t  -9   Código do município do domicílio fiscal Inválido : 9999999|",
+              "\t  -10  Perfil de apresentação do arquivo fiscal Inválido : D|",
+              "\t  -11  Indicador de tipo de atividade Inválido : 5|",
+              "\t  -12  Código da finalidade do arquivo Inválido : 7|"}));
 }
 
 TEST_F(Road, RejectedRecordMayBeWrittenByALaterCall) {
@@ -141,26 +143,20 @@ TEST_P(Tipos_De_Teste, FailOnlyWhereTheirRuleSays) {
   Esvazia_Listas();
 }
 
-INSTANTIATE_TEST_SUITE_P(Road, Tipos_De_Teste,
-                         ::testing::Values(Caso_Identidade{"cnpj", "|", false}, Caso_Identidade{"cnpj", "AB|", false},
-                                           Caso_Identidade{"cnpj", "11222333000181|", false},
-                                           Caso_Identidade{"cnpj", "11222333000182|", true},
-                                           Caso_Identidade{"cpf", "|", false}, Caso_Identidade{"cpf", "11144477735|", false},
-                                           Caso_Identidade{"cpf", "11144477736|", true},
-                                           Caso_Identidade{"cnpj_ou_cpf", "|", false},
-                                           Caso_Identidade{"cnpj_ou_cpf", "11144477735|", false},
-                                           Caso_Identidade{"cnpj_ou_cpf", "11222333000181|", false},
-                                           Caso_Identidade{"cnpj_ou_cpf", "11222333000182|", true},
-                                           Caso_Identidade{"cnpj_simples", "|", false},
-                                           Caso_Identidade{"cnpj_simples", "1,2|", true},
-                                           Caso_Identidade{"cpf_simples", "|", true},
-                                           Caso_Identidade{"cpf_simples", "11144477735|", false},
-                                           Caso_Identidade{"cnpj_obrigatorio", "|", true},
-                                           Caso_Identidade{"cnpj_obrigatorio", "11222333000181|", false},
-                                           Caso_Identidade{"obrigatorio", "|", true},
-                                           Caso_Identidade{"obrigatorio", " \t|", true},
-                                           Caso_Identidade{"obrigatorio", "A|", false}),
-                         [](const auto& caso) { return std::string(caso.param.tipo) + "_" + std::to_string(caso.index); });
+INSTANTIATE_TEST_SUITE_P(
+    Road, Tipos_De_Teste,
+    ::testing::Values(
+        Caso_Identidade{"cnpj", "|", false}, Caso_Identidade{"cnpj", "AB|", false},
+        Caso_Identidade{"cnpj", "11222333000181|", false}, Caso_Identidade{"cnpj", "11222333000182|", true},
+        Caso_Identidade{"cpf", "|", false}, Caso_Identidade{"cpf", "11144477735|", false},
+        Caso_Identidade{"cpf", "11144477736|", true}, Caso_Identidade{"cnpj_ou_cpf", "|", false},
+        Caso_Identidade{"cnpj_ou_cpf", "11144477735|", false}, Caso_Identidade{"cnpj_ou_cpf", "11222333000181|", false},
+        Caso_Identidade{"cnpj_ou_cpf", "11222333000182|", true}, Caso_Identidade{"cnpj_simples", "|", false},
+        Caso_Identidade{"cnpj_simples", "1,2|", true}, Caso_Identidade{"cpf_simples", "|", true},
+        Caso_Identidade{"cpf_simples", "11144477735|", false}, Caso_Identidade{"cnpj_obrigatorio", "|", true},
+        Caso_Identidade{"cnpj_obrigatorio", "11222333000181|", false}, Caso_Identidade{"obrigatorio", "|", true},
+        Caso_Identidade{"obrigatorio", " \t|", true}, Caso_Identidade{"obrigatorio", "A|", false}),
+    [](const auto& caso) { return std::string(caso.param.tipo) + "_" + std::to_string(caso.index); });
 
 }  // namespace
 }  // namespace quillbook::teste

@@ -25,8 +25,8 @@ Chamada Registros_Teste::chama(const std::function<int32_t()>& registro) const {
 }
 
 void Registros_Teste::abre_arquivo() const {
-  ASSERT_EQ(Registro0000("002", "0", "01/11/2026", "30/11/2026", "Empresa", "11222333000181", "", "SP", "", "3550308", "",
-                         "", "A", "1"),
+  ASSERT_EQ(Registro0000("002", "0", "01/11/2026", "30/11/2026", "Empresa", "11222333000181", "", "SP", "", "3550308",
+                         "", "", "A", "1"),
             0);
   ASSERT_EQ(Registro0001("0"), 0);
 }

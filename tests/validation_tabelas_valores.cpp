@@ -17,7 +17,7 @@ struct Lista {
 
 #define LISTA(nome, ...)         \
   Lista {                        \
-#nome, nome, { __VA_ARGS__ } \
+#    nome, nome, { __VA_ARGS__ } \
   }
 
 const Lista Listas[] = {

@@ -176,10 +176,266 @@ QB_API int32_t QB_CALL Registro0990(void);
 
 /* Block C */
 QB_API int32_t QB_CALL RegistroC001(const char *IND_MOV);
+QB_API int32_t QB_CALL RegistroC100(const char *IND_OPER, const char *IND_EMIT, const char *COD_PART,
+                                    const char *COD_MOD, const char *COD_SIT, const char *SER, const char *NUM_DOC,
+                                    const char *CHV_NFE, const char *DT_DOC, const char *DT_E_S, const char *VL_DOC,
+                                    const char *IND_PGTO, const char *VL_DESC, const char *VL_ABAT_NT,
+                                    const char *VL_MERC, const char *IND_FRT, const char *VL_FRT, const char *VL_SEG,
+                                    const char *VL_OUT_DA, const char *VL_BC_ICMS, const char *VL_ICMS,
+                                    const char *VL_BC_ICMS_ST, const char *VL_ICMS_ST, const char *VL_IPI,
+                                    const char *VL_PIS, const char *VL_COFINS, const char *VL_PIS_ST,
+                                    const char *VL_COFINS_ST);
+QB_API int32_t QB_CALL RegistroC110(const char *COD_INF, const char *TXT_COMPL);
+QB_API int32_t QB_CALL RegistroC111(const char *NUM_PROC, const char *IND_PROC);
+QB_API int32_t QB_CALL RegistroC112(const char *COD_DA, const char *UF, const char *NUM_DA, const char *COD_AUT,
+                                    const char *VL_DA, const char *DT_VCTO, const char *DT_PGTO);
+QB_API int32_t QB_CALL RegistroC113(const char *IND_OPER, const char *IND_EMIT, const char *COD_PART,
+                                    const char *COD_MOD, const char *SER, const char *SUB, const char *NUM_DOC,
+                                    const char *DT_DOC);
+QB_API int32_t QB_CALL RegistroC114(const char *COD_MOD, const char *ECF_FAB, const char *ECF_CX, const char *NUM_DOC,
+                                    const char *DT_DOC);
+QB_API int32_t QB_CALL RegistroC115(const char *IND_CARGA, const char *CNPJ_COL, const char *IE_COL,
+                                    const char *CPF_COL, const char *COD_MUN_COL, const char *CNPJ_ENTG,
+                                    const char *IE_ENTG, const char *CPF_ENTG, const char *COD_MUN_ENTG);
+QB_API int32_t QB_CALL RegistroC120(const char *COD_DOC_IMP, const char *NUM_DOC_IMP, const char *PIS_IMP,
+                                    const char *COFINS_IMP);
+QB_API int32_t QB_CALL RegistroC130(const char *VL_SERV_NT, const char *VL_BC_ISSQN, const char *VL_ISSQN,
+                                    const char *VL_BC_IRRF, const char *VL_IRRF, const char *VL_BC_PREV,
+                                    const char *VL_PREV);
+QB_API int32_t QB_CALL RegistroC140(const char *IND_EMIT, const char *IND_TIT, const char *DESC_TIT,
+                                    const char *NUM_TIT, const char *QTD_PARC, const char *VL_TIT);
+QB_API int32_t QB_CALL RegistroC141(const char *NUM_PARC, const char *DT_VCTO, const char *VL_PARC);
+QB_API int32_t QB_CALL RegistroC160(const char *COD_PART, const char *VEIC_ID, const char *QTD_VOL,
+                                    const char *PESO_BRT, const char *PESO_LIQ, const char *UF_ID);
+QB_API int32_t QB_CALL RegistroC165(const char *COD_PART, const char *VEIC_ID, const char *COD_AUT,
+                                    const char *NR_PASSE, const char *HORA, const char *TEMPER, const char *QTD_VOL,
+                                    const char *PESO_BRT, const char *PESO_LIQ, const char *NOM_MOT, const char *CPF,
+                                    const char *UF_ID);
+QB_API int32_t QB_CALL RegistroC170(
+    const char *NUM_ITEM, const char *COD_ITEM, const char *DESCR_COMPL, const char *QTD, const char *UNID,
+    const char *VL_ITEM, const char *VL_DESC, const char *IND_MOV, const char *CST_ICMS, const char *CFOP,
+    const char *COD_NAT, const char *VL_BC_ICMS, const char *ALIQ_ICMS, const char *VL_ICMS, const char *VL_BC_ICMS_ST,
+    const char *ALIQ_ST, const char *VL_ICMS_ST, const char *IND_APUR, const char *CST_IPI, const char *COD_ENQ,
+    const char *VL_BC_IPI, const char *ALIQ_IPI, const char *VL_IPI, const char *CST_PIS, const char *VL_BC_PIS,
+    const char *ALIQ_PIS, const char *QUANT_BC_PIS, const char *ALIQ_PIS_QUANT, const char *VL_PIS,
+    const char *CST_COFINS, const char *VL_BC_COFINS, const char *ALIQ_COFINS, const char *QUANT_BC_COFINS,
+    const char *ALIQ_COFINS_QUANT, const char *VL_COFINS, const char *COD_CTA);
+QB_API int32_t QB_CALL RegistroC171(const char *NUM_TANQUE, const char *QTDE);
+QB_API int32_t QB_CALL RegistroC172(const char *VL_BC_ISSQN, const char *ALIQ_ISSQN, const char *VL_ISSQN);
+QB_API int32_t QB_CALL RegistroC173(const char *LOTE_MED, const char *QTD_ITEM, const char *DT_FAB, const char *DT_VAL,
+                                    const char *IND_MED, const char *TP_PROD, const char *VL_TAB_MAX);
+QB_API int32_t QB_CALL RegistroC174(const char *IND_ARM, const char *NUM_ARM, const char *DESCR_COMPL);
+QB_API int32_t QB_CALL RegistroC175(const char *IND_VEIC_OPER, const char *CNPJ, const char *UF,
+                                    const char *CHASSI_VEIC);
+QB_API int32_t QB_CALL RegistroC176(const char *COD_MOD_ULT_E, const char *NUM_DOC_ULT_E, const char *SER_ULT_E,
+                                    const char *DT_ULT_E, const char *COD_PART_ULT_E, const char *QUANT_ULT_E,
+                                    const char *VL_UNIT_ULT_E, const char *VL_UNIT_BC_ST);
+QB_API int32_t QB_CALL RegistroC177(const char *COD_SELO_IPI, const char *QT_SELO_IPI);
+QB_API int32_t QB_CALL RegistroC178(const char *CL_ENQ, const char *VL_UNID, const char *QUANT_PAD);
+QB_API int32_t QB_CALL RegistroC179(const char *BC_ST_ORIG_DEST, const char *ICMS_ST_REP, const char *ICMS_ST_COMPL,
+                                    const char *BC_RET, const char *ICMS_RET);
+QB_API int32_t QB_CALL RegistroC190(const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS, const char *VL_OPR,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_BC_ICMS_ST,
+                                    const char *VL_ICMS_ST, const char *VL_RED_BC, const char *VL_IPI);
+QB_API int32_t QB_CALL RegistroC195(const char *COD_OBS, const char *TXT_COMPL);
+QB_API int32_t QB_CALL RegistroC197(const char *COD_AJ, const char *DESCR_COMPL_AJ, const char *COD_ITEM,
+                                    const char *VL_BC_ICMS, const char *ALIQ_ICMS, const char *VL_ICMS,
+                                    const char *VL_OUTROS);
+QB_API int32_t QB_CALL RegistroC300(const char *COD_MOD, const char *SER, const char *SUB, const char *NUM_DOC_INI,
+                                    const char *NUM_DOC_FIN, const char *DT_DOC, const char *VL_DOC, const char *VL_PIS,
+                                    const char *VL_COFINS, const char *COD_CTA);
+QB_API int32_t QB_CALL RegistroC310(const char *NUM_DOC_CANC);
+QB_API int32_t QB_CALL RegistroC320(const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS, const char *VL_OPR,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_RED_BC,
+                                    const char *COD_OBS);
+QB_API int32_t QB_CALL RegistroC321(const char *COD_ITEM, const char *QTD, const char *UNID, const char *VL_ITEM,
+                                    const char *VL_DESC, const char *VL_BC_ICMS, const char *VL_ICMS,
+                                    const char *VL_PIS, const char *VL_COFINS);
+QB_API int32_t QB_CALL RegistroC350(const char *SER, const char *SUB_SER, const char *NUM_DOC, const char *DT_DOC,
+                                    const char *CNPJ_CPF, const char *VL_MERC, const char *VL_DOC, const char *VL_DESC,
+                                    const char *VL_PIS, const char *VL_COFINS, const char *COD_CTA);
+QB_API int32_t QB_CALL RegistroC370(const char *NUM_ITEM, const char *COD_ITEM, const char *QTD, const char *UNID,
+                                    const char *VL_ITEM, const char *VL_DESC);
+QB_API int32_t QB_CALL RegistroC390(const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS, const char *VL_OPR,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_RED_BC,
+                                    const char *COD_OBS);
+QB_API int32_t QB_CALL RegistroC400(const char *COD_MOD, const char *ECF_MOD, const char *ECF_FAB, const char *ECF_CX);
+QB_API int32_t QB_CALL RegistroC405(const char *DT_DOC, const char *CRO, const char *CRZ, const char *NUM_COO_FIN,
+                                    const char *GT_FIN, const char *VL_BRT);
+QB_API int32_t QB_CALL RegistroC410(const char *VL_PIS, const char *VL_COFINS);
+QB_API int32_t QB_CALL RegistroC420(const char *COD_TOT_PAR, const char *VLR_ACUM_TOT, const char *NR_TOT,
+                                    const char *DESCR_NR_TOT);
+QB_API int32_t QB_CALL RegistroC425(const char *COD_ITEM, const char *QTD, const char *UNID, const char *VL_ITEM,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS);
+QB_API int32_t QB_CALL RegistroC460(const char *COD_MOD, const char *COD_SIT, const char *NUM_DOC, const char *DT_DOC,
+                                    const char *VL_DOC, const char *VL_PIS, const char *VL_COFINS, const char *CPF_CNPJ,
+                                    const char *NOM_ADQ);
+QB_API int32_t QB_CALL RegistroC470(const char *COD_ITEM, const char *QTD, const char *QTD_CANC, const char *UNID,
+                                    const char *VL_ITEM, const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS,
+                                    const char *VL_PIS, const char *VL_COFINS);
+QB_API int32_t QB_CALL RegistroC490(const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS, const char *VL_OPR,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *COD_OBS);
+QB_API int32_t QB_CALL RegistroC495(const char *ALIQ_ICMS, const char *COD_ITEM, const char *QTD, const char *QTD_CANC,
+                                    const char *UNID, const char *VL_ITEM, const char *VL_DESC, const char *VL_CANC,
+                                    const char *VL_ACMO, const char *VL_BC_ICMS, const char *VL_ICMS,
+                                    const char *VL_ISEN, const char *VL_NT, const char *VL_ICMS_ST);
+QB_API int32_t QB_CALL RegistroC500(const char *IND_OPER, const char *IND_EMIT, const char *COD_PART,
+                                    const char *COD_MOD, const char *COD_SIT, const char *SER, const char *SUB,
+                                    const char *COD_CONS, const char *NUM_DOC, const char *DT_DOC, const char *DT_E_S,
+                                    const char *VL_DOC, const char *VL_DESC, const char *VL_FORN,
+                                    const char *VL_SERV_NT, const char *VL_TERC, const char *VL_DA,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_BC_ICMS_ST,
+                                    const char *VL_ICMS_ST, const char *COD_INF, const char *VL_PIS,
+                                    const char *VL_COFINS);
+QB_API int32_t QB_CALL RegistroC510(const char *NUM_ITEM, const char *COD_ITEM, const char *COD_CLASS, const char *QTD,
+                                    const char *UNID, const char *VL_ITEM, const char *VL_DESC, const char *CST_ICMS,
+                                    const char *CFOP, const char *VL_BC_ICMS, const char *ALIQ_ICMS,
+                                    const char *VL_ICMS, const char *VL_BC_ICMS_ST, const char *ALIQ_ST,
+                                    const char *VL_ICMS_ST, const char *IND_REC, const char *COD_PART,
+                                    const char *VL_PIS, const char *VL_COFINS, const char *COD_CTA);
+QB_API int32_t QB_CALL RegistroC590(const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS, const char *VL_OPR,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_BC_ICMS_ST,
+                                    const char *VL_ICMS_ST, const char *VL_RED_BC, const char *COD_OBS);
+QB_API int32_t QB_CALL RegistroC600(const char *COD_MOD, const char *COD_MUN, const char *SER, const char *SUB,
+                                    const char *COD_CONS, const char *QTD_CONS, const char *QTD_CANC,
+                                    const char *DT_DOC, const char *VL_DOC, const char *VL_DESC, const char *CONS,
+                                    const char *VL_FORN, const char *VL_SERV_NT, const char *VL_TERC, const char *VL_DA,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_BC_ICMS_ST,
+                                    const char *VL_ICMS_ST, const char *VL_PIS, const char *VL_COFINS);
+QB_API int32_t QB_CALL RegistroC601(const char *NUM_DOC_CANC);
+QB_API int32_t QB_CALL RegistroC610(const char *COD_CLASS, const char *COD_ITEM, const char *QTD, const char *UNID,
+                                    const char *VL_ITEM, const char *VL_DESC, const char *CST_ICMS, const char *CFOP,
+                                    const char *ALIQ_ICMS, const char *VL_BC_ICMS, const char *VL_ICMS,
+                                    const char *VL_BC_ICMS_ST, const char *VL_ICMS_ST, const char *VL_PIS,
+                                    const char *VL_COFINS, const char *COD_CTA);
+QB_API int32_t QB_CALL RegistroC690(const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS, const char *VL_OPR,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_RED_BC,
+                                    const char *VL_BC_ICMS_ST, const char *VL_ICMS_ST, const char *COD_OBS);
+QB_API int32_t QB_CALL RegistroC700(const char *COD_MOD, const char *SER, const char *NRO_ORD_INI,
+                                    const char *NRO_ORD_FIN, const char *DT_DOC_INI, const char *DT_DOC_FIN,
+                                    const char *NOM_MEST, const char *CHV_COD_DIG);
+QB_API int32_t QB_CALL RegistroC790(const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS, const char *VL_OPR,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_BC_ICMS_ST,
+                                    const char *VL_ICMS_ST, const char *VL_RED_BC, const char *COD_OBS);
+QB_API int32_t QB_CALL RegistroC791(const char *UF, const char *VL_BC_ICMS_ST, const char *VL_ICMS_ST);
 QB_API int32_t QB_CALL RegistroC990(void);
 
 /* Block D */
 QB_API int32_t QB_CALL RegistroD001(const char *IND_MOV);
+QB_API int32_t QB_CALL RegistroD100(const char *IND_OPER, const char *IND_EMIT, const char *COD_PART,
+                                    const char *COD_MOD, const char *COD_SIT, const char *SER, const char *SUB,
+                                    const char *NUM_DOC, const char *CHV_CTE, const char *DT_DOC, const char *DT_A_P,
+                                    const char *TP_CT_e, const char *CHV_CTE_REF, const char *VL_DOC,
+                                    const char *VL_DESC, const char *IND_FRT, const char *VL_SERV,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_NT, const char *COD_INF,
+                                    const char *COD_CTA);
+QB_API int32_t QB_CALL RegistroD110(const char *NUM_ITEM, const char *COD_ITEM, const char *VL_SERV,
+                                    const char *VL_OUT);
+QB_API int32_t QB_CALL RegistroD120(const char *COD_MUN_ORIG, const char *COD_MUN_DEST, const char *VEIC_ID,
+                                    const char *UF_ID);
+QB_API int32_t QB_CALL RegistroD130(const char *COD_PART_CONSG, const char *COD_PART_RED, const char *IND_FRT_RED,
+                                    const char *COD_MUN_ORIG, const char *COD_MUN_DEST, const char *VEIC_ID,
+                                    const char *VL_LIQ_FRT, const char *VL_SEC_CAT, const char *VL_DESP,
+                                    const char *VL_PEDG, const char *VL_OUT, const char *VL_FRT, const char *UF_ID);
+QB_API int32_t QB_CALL RegistroD140(const char *COD_PART_CONSG, const char *COD_MUN_ORIG, const char *COD_MUN_DEST,
+                                    const char *IND_VEIC, const char *VEIC_ID, const char *IND_NAV, const char *VIAGEM,
+                                    const char *VL_FRT_LIQ, const char *VL_DESP_PORT, const char *VL_DESP_CAR_DESC,
+                                    const char *VL_OUT, const char *VL_FRT_BRT, const char *VL_FRT_MM);
+QB_API int32_t QB_CALL RegistroD150(const char *COD_MUN_ORIG, const char *COD_MUN_DEST, const char *VEIC_ID,
+                                    const char *VIAGEM, const char *IND_TFA, const char *VL_PESO_TX,
+                                    const char *VL_TX_TERR, const char *VL_TX_RED, const char *VL_OUT,
+                                    const char *VL_TX_ADV);
+QB_API int32_t QB_CALL RegistroD160(const char *DESPACHO, const char *CNPJ_CPF_REM, const char *IE_REM,
+                                    const char *COD_MUN_ORI, const char *CNPJ_CPF_DEST, const char *IE_DEST,
+                                    const char *COD_MUN_DEST);
+QB_API int32_t QB_CALL RegistroD161(const char *IND_CARGA, const char *CNPJ_CPF_COL, const char *IE_COL,
+                                    const char *COD_MUN_COL, const char *CNPJ_CPF_ENTG, const char *IE_ENTG,
+                                    const char *COD_MUN_ENTG);
+QB_API int32_t QB_CALL RegistroD162(const char *COD_MOD, const char *SER, const char *NUM_DOC, const char *DT_DOC,
+                                    const char *VL_DOC, const char *VL_MERC, const char *QTD_VOL, const char *PESO_BRT,
+                                    const char *PESO_LIQ);
+QB_API int32_t QB_CALL RegistroD170(const char *COD_PART_CONSG, const char *COD_PART_RED, const char *COD_MUN_ORIG,
+                                    const char *COD_MUN_DEST, const char *OTM, const char *IND_NAT_FRT,
+                                    const char *VL_LIQ_FRT, const char *VL_GRIS, const char *VL_PDG, const char *VL_OUT,
+                                    const char *VL_FRT, const char *VEIC_ID, const char *UF_ID);
+QB_API int32_t QB_CALL RegistroD180(const char *NUM_SEQ, const char *IND_EMIT, const char *CNPJ_CPF_EMIT,
+                                    const char *UF_EMIT, const char *IE_EMIT, const char *COD_MUN_ORIG,
+                                    const char *CNPJ_CPF_TOM, const char *UF_TOM, const char *IE_TOM,
+                                    const char *COD_MUN_DEST, const char *COD_MOD, const char *SER, const char *SUB,
+                                    const char *NUM_DOC, const char *DT_DOC, const char *VL_DOC);
+QB_API int32_t QB_CALL RegistroD190(const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS, const char *VL_OPR,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_RED_BC,
+                                    const char *COD_OBS);
+QB_API int32_t QB_CALL RegistroD300(const char *COD_MOD, const char *SER, const char *SUB, const char *NUM_DOC_INI,
+                                    const char *NUM_DOC_FIN, const char *CST_ICMS, const char *CFOP,
+                                    const char *ALIQ_ICMS, const char *DT_DOC, const char *VL_OPR, const char *VL_DESC,
+                                    const char *VL_SERV, const char *VL_SEG, const char *VL_OUT_DESP,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_RED_BC,
+                                    const char *COD_OBS, const char *COD_CTA);
+QB_API int32_t QB_CALL RegistroD301(const char *NUM_DOC_CANC);
+QB_API int32_t QB_CALL RegistroD310(const char *COD_MUN_ORIG, const char *VL_SERV, const char *VL_BC_ICMS,
+                                    const char *VL_ICMS);
+QB_API int32_t QB_CALL RegistroD350(const char *COD_MOD, const char *ECF_MOD, const char *ECF_FAB, const char *ECF_CX);
+QB_API int32_t QB_CALL RegistroD355(const char *DT_DOC, const char *CRO, const char *CRZ, const char *NUM_COO_FIN,
+                                    const char *GT_FIN, const char *VL_BRT);
+QB_API int32_t QB_CALL RegistroD360(const char *VL_PIS, const char *VL_COFINS);
+QB_API int32_t QB_CALL RegistroD365(const char *COD_TOT_PAR, const char *VLR_ACUM_TOT, const char *NR_TOT,
+                                    const char *DESCR_NR_TOT);
+QB_API int32_t QB_CALL RegistroD370(const char *COD_MUN_ORIG, const char *VL_SERV, const char *QTD_BILH,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS);
+QB_API int32_t QB_CALL RegistroD390(const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS, const char *VL_OPR,
+                                    const char *VL_BC_ISSQN, const char *ALIQ_ISSQN, const char *VL_ISSQN,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *COD_OBS);
+QB_API int32_t QB_CALL RegistroD400(const char *COD_PART, const char *COD_MOD, const char *COD_SIT, const char *SER,
+                                    const char *SUB, const char *NUM_DOC, const char *DT_DOC, const char *VL_DOC,
+                                    const char *VL_DESC, const char *VL_SERV, const char *VL_BC_ICMS,
+                                    const char *VL_ICMS, const char *VL_PIS, const char *VL_COFINS,
+                                    const char *COD_CTA);
+QB_API int32_t QB_CALL RegistroD410(const char *COD_MOD, const char *SER, const char *SUB, const char *NUM_DOC_INI,
+                                    const char *NUM_DOC_FIN, const char *DT_DOC, const char *CST_ICMS, const char *CFOP,
+                                    const char *ALIQ_ICMS, const char *VL_OPR, const char *VL_DESC, const char *VL_SERV,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS);
+QB_API int32_t QB_CALL RegistroD411(const char *NUM_DOC_CANC);
+QB_API int32_t QB_CALL RegistroD420(const char *COD_MUN_ORIG, const char *VL_SERV, const char *VL_BC_ICMS,
+                                    const char *VL_ICMS);
+QB_API int32_t QB_CALL RegistroD500(const char *IND_OPER, const char *IND_EMIT, const char *COD_PART,
+                                    const char *COD_MOD, const char *COD_SIT, const char *SER, const char *SUB,
+                                    const char *NUM_DOC, const char *DT_DOC, const char *DT_A_P, const char *VL_DOC,
+                                    const char *VL_DESC, const char *VL_SERV, const char *VL_SERV_NT,
+                                    const char *VL_TERC, const char *VL_DA, const char *VL_BC_ICMS, const char *VL_ICMS,
+                                    const char *COD_INF, const char *VL_PIS, const char *VL_COFINS,
+                                    const char *COD_CTA);
+QB_API int32_t QB_CALL RegistroD510(const char *NUM_ITEM, const char *COD_ITEM, const char *COD_CLASS, const char *QTD,
+                                    const char *UNID, const char *VL_ITEM, const char *VL_DESC, const char *CST_ICMS,
+                                    const char *CFOP, const char *VL_BC_ICMS, const char *ALIQ_ICMS,
+                                    const char *VL_ICMS, const char *VL_BC_ICMS_ST, const char *VL_ICMS_ST,
+                                    const char *IND_REC, const char *COD_PART, const char *VL_PIS,
+                                    const char *VL_COFINS, const char *COD_CTA);
+QB_API int32_t QB_CALL RegistroD530(const char *IND_SERV, const char *DT_INI_SERV, const char *DT_FIN_SERV,
+                                    const char *PER_FISCAL, const char *COD_AREA, const char *TERMINAL);
+QB_API int32_t QB_CALL RegistroD590(const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS, const char *VL_OPR,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_BC_ICMS_ST,
+                                    const char *VL_ICMS_ST, const char *VL_RED_BC, const char *COD_OBS);
+QB_API int32_t QB_CALL RegistroD600(const char *COD_MOD, const char *COD_MUN, const char *SER, const char *SUB,
+                                    const char *COD_CONS, const char *QTD_CONS, const char *DT_DOC, const char *VL_DOC,
+                                    const char *VL_DESC, const char *VL_SERV, const char *VL_SERV_NT,
+                                    const char *VL_TERC, const char *VL_DA, const char *VL_BC_ICMS, const char *VL_ICMS,
+                                    const char *VL_PIS, const char *VL_COFINS);
+QB_API int32_t QB_CALL RegistroD610(const char *COD_CLASS, const char *COD_ITEM, const char *QTD, const char *UNID,
+                                    const char *VL_ITEM, const char *VL_DESC, const char *CST_ICMS, const char *CFOP,
+                                    const char *ALIQ_ICMS, const char *VL_BC_ICMS, const char *VL_ICMS,
+                                    const char *VL_BC_ICMS_ST, const char *VL_ICMS_ST, const char *VL_RED_BC,
+                                    const char *VL_PIS, const char *VL_COFINS, const char *COD_CTA);
+QB_API int32_t QB_CALL RegistroD690(const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS, const char *VL_OPR,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_BC_ICMS_ST,
+                                    const char *VL_ICMS_ST, const char *VL_RED_BC, const char *COD_OBS);
+QB_API int32_t QB_CALL RegistroD695(const char *COD_MOD, const char *SER, const char *NRO_ORD_INI,
+                                    const char *NRO_ORD_FIN, const char *DT_DOC_INI, const char *DT_DOC_FIN,
+                                    const char *NOM_MEST, const char *CHV_COD_DIG);
+QB_API int32_t QB_CALL RegistroD696(const char *CST_ICMS, const char *CFOP, const char *ALIQ_ICMS, const char *VL_OPR,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_BC_ICMS_ST,
+                                    const char *VL_ICMS_ST, const char *VL_RED_BC, const char *COD_OBS);
+QB_API int32_t QB_CALL RegistroD697(const char *UF, const char *VL_BC_ICMS_ST, const char *VL_ICMS_ST);
 QB_API int32_t QB_CALL RegistroD990(void);
 
 /* Block E */
@@ -192,14 +448,95 @@ QB_API int32_t QB_CALL RegistroE110(const char *VL_TOT_DEBITOS, const char *VL_A
                                     const char *VL_SLD_CREDOR_ANT, const char *VL_SLD_APURADO, const char *VL_TOT_DED,
                                     const char *VL_ICMS_RECOLHER, const char *VL_SLD_CREDOR_TRANSPORTAR,
                                     const char *DEB_ESP);
+QB_API int32_t QB_CALL RegistroE111(const char *COD_AJ_APUR, const char *DESCR_COMPL_AJ, const char *VL_AJ_APUR);
+QB_API int32_t QB_CALL RegistroE112(const char *NUM_DA, const char *NUM_PROC, const char *IND_PROC, const char *PROC,
+                                    const char *TXT_COMPL);
+QB_API int32_t QB_CALL RegistroE113(const char *COD_PART, const char *COD_MOD, const char *SER, const char *SUB,
+                                    const char *NUM_DOC, const char *DT_DOC, const char *COD_ITEM,
+                                    const char *VL_AJ_ITEM);
+QB_API int32_t QB_CALL RegistroE115(const char *COD_INF_ADIC, const char *VL_INF_ADIC, const char *DESCR_COMPL_AJ);
+QB_API int32_t QB_CALL RegistroE116(const char *COD_OR, const char *VL_OR, const char *DT_VCTO, const char *COD_REC,
+                                    const char *NUM_PROC, const char *IND_PROC, const char *PROC,
+                                    const char *TXT_COMPL);
+QB_API int32_t QB_CALL RegistroE200(const char *UF, const char *DT_INI, const char *DT_FIN);
+QB_API int32_t QB_CALL RegistroE210(const char *IND_MOV_ST, const char *VL_SLD_CRED_ANT_ST, const char *VL_DEVOL_ST,
+                                    const char *VL_RESSARC_ST, const char *VL_OUT_CRED_ST,
+                                    const char *VL_AJ_CREDITOS_ST, const char *VL_RETENCAO_ST,
+                                    const char *VL_OUT_DEB_ST, const char *VL_AJ_DEBITOS_ST,
+                                    const char *VL_SLD_DEV_ANT_ST, const char *VL_DEDUCOES_ST,
+                                    const char *VL_ICMS_RECOL_ST, const char *VL_SLD_CRED_ST_TRANSPORTAR,
+                                    const char *DEB_ESP_ST);
+QB_API int32_t QB_CALL RegistroE220(const char *COD_AJ_APUR, const char *DESCR_COMPL_AJ, const char *VL_AJ_APUR);
+QB_API int32_t QB_CALL RegistroE230(const char *NUM_DA, const char *NUM_PROC, const char *IND_PROC, const char *PROC,
+                                    const char *TXT_COMPL);
+QB_API int32_t QB_CALL RegistroE240(const char *COD_PART, const char *COD_MOD, const char *SER, const char *SUB,
+                                    const char *NUM_DOC, const char *DT_DOC, const char *COD_ITEM,
+                                    const char *VL_AJ_ITEM);
+QB_API int32_t QB_CALL RegistroE250(const char *COD_OR, const char *VL_OR, const char *DT_VCTO, const char *COD_REC,
+                                    const char *NUM_PROC, const char *IND_PROC, const char *PROC,
+                                    const char *TXT_COMPL);
+QB_API int32_t QB_CALL RegistroE500(const char *IND_APUR, const char *DT_INI, const char *DT_FIN);
+QB_API int32_t QB_CALL RegistroE510(const char *CFOP, const char *CST_IPI, const char *VL_CONT_IPI,
+                                    const char *VL_BC_IPI, const char *VL_IPI);
+QB_API int32_t QB_CALL RegistroE520(const char *VL_SD_ANT_IPI, const char *VL_DEB_IPI, const char *VL_CRED_IPI,
+                                    const char *VL_OD_IPI, const char *VL_OC_IPI, const char *VL_SC_IPI,
+                                    const char *VL_SD_IPI);
+QB_API int32_t QB_CALL RegistroE530(const char *IND_AJ, const char *VL_AJ, const char *COD_AJ, const char *IND_DOC,
+                                    const char *NUM_DOC, const char *DESCR_AJ);
 QB_API int32_t QB_CALL RegistroE990(void);
 
 /* Block H */
 QB_API int32_t QB_CALL RegistroH001(const char *IND_MOV);
+QB_API int32_t QB_CALL RegistroH005(const char *DT_INV, const char *VL_INV);
+QB_API int32_t QB_CALL RegistroH010(const char *COD_ITEM, const char *UNID, const char *QTD, const char *VL_UNIT,
+                                    const char *VL_ITEM, const char *IND_PROP, const char *COD_PART,
+                                    const char *TXT_COMPL, const char *COD_CTA);
 QB_API int32_t QB_CALL RegistroH990(void);
 
 /* Block 1 */
 QB_API int32_t QB_CALL Registro1001(const char *IND_MOV);
+QB_API int32_t QB_CALL Registro1100(const char *IND_DOC, const char *NRO_DE, const char *DT_DE, const char *NAT_EXP,
+                                    const char *NRO_RE, const char *DT_RE, const char *CHC_EMB, const char *DT_CHC,
+                                    const char *DT_AVB, const char *TP_CHC, const char *PAIS);
+QB_API int32_t QB_CALL Registro1105(const char *COD_MOD, const char *SERIE, const char *NUM_DOC, const char *CHV_NFE,
+                                    const char *DT_DOC, const char *COD_ITEM);
+QB_API int32_t QB_CALL Registro1110(const char *COD_PART, const char *COD_MOD, const char *SER, const char *NUM_DOC,
+                                    const char *DT_DOC, const char *CHV_NFE, const char *NR_MEMO, const char *QTD,
+                                    const char *UNID);
+QB_API int32_t QB_CALL Registro1200(const char *COD_AJ_APUR, const char *SLD_CRED, const char *CRED_APR,
+                                    const char *CRED_RECEB, const char *CRED_UTIL, const char *SLD_CRED_FIM);
+QB_API int32_t QB_CALL Registro1210(const char *TIPO_UTIL, const char *NR_DOC, const char *VL_CRED_UTIL);
+QB_API int32_t QB_CALL Registro1300(const char *COD_ITEM, const char *DT_FECH, const char *ESTQ_ABERT,
+                                    const char *VOL_ENTR, const char *VOL_DISP, const char *VOL_SAIDAS,
+                                    const char *ESTQ_ESCR, const char *VAL_AJ_PERDA, const char *VAL_AJ_GANHO,
+                                    const char *FECH_FISICO);
+QB_API int32_t QB_CALL Registro1310(const char *NUM_TANQUE, const char *ESTQ_ABERT, const char *VOL_ENTR,
+                                    const char *VOL_DISP, const char *VOL_SAIDAS, const char *ESTQ_ESCR,
+                                    const char *VAL_AJ_PERDA, const char *VAL_AJ_GANHO, const char *FECH_FISICO);
+QB_API int32_t QB_CALL Registro1320(const char *NUM_BICO, const char *NR_INTERV, const char *MOT_INTERV,
+                                    const char *NOM_INTERV, const char *CNPJ_INTERV, const char *CPF_INTERV,
+                                    const char *VAL_FECHA, const char *VAL_ABERT, const char *VOL_AFERI,
+                                    const char *VOL_VENDAS);
+QB_API int32_t QB_CALL Registro1350(const char *SERIE, const char *FABRICANTE, const char *MODELO,
+                                    const char *TIPO_MEDICAO);
+QB_API int32_t QB_CALL Registro1360(const char *NUM_LACRE, const char *DT_APLICACAO);
+QB_API int32_t QB_CALL Registro1370(const char *NUM_BICO, const char *COD_ITEM, const char *NUM_TANQUE);
+QB_API int32_t QB_CALL Registro1400(const char *COD_ITEM, const char *MUN, const char *VALOR);
+QB_API int32_t QB_CALL Registro1500(const char *IND_OPER, const char *IND_EMIT, const char *COD_PART,
+                                    const char *COD_MOD, const char *COD_SIT, const char *SER, const char *SUB,
+                                    const char *COD_CONS, const char *NUM_DOC, const char *DT_DOC, const char *DT_E_S,
+                                    const char *VL_DOC, const char *VL_DESC, const char *VL_FORN,
+                                    const char *VL_SERV_NT, const char *VL_TERC, const char *VL_DA,
+                                    const char *VL_BC_ICMS, const char *VL_ICMS, const char *VL_BC_ICMS_ST,
+                                    const char *VL_ICMS_ST, const char *COD_INF, const char *VL_PIS,
+                                    const char *VL_COFINS);
+QB_API int32_t QB_CALL Registro1510(const char *NUM_ITEM, const char *COD_ITEM, const char *COD_CLASS, const char *QTD,
+                                    const char *UNID, const char *VL_ITEM, const char *VL_DESC, const char *CST_ICMS,
+                                    const char *CFOP, const char *VL_BC_ICMS, const char *ALIQ_ICMS,
+                                    const char *VL_ICMS, const char *VL_BC_ICMS_ST, const char *ALIQ_ST,
+                                    const char *VL_ICMS_ST, const char *IND_REC, const char *COD_PART,
+                                    const char *VL_PIS, const char *VL_COFINS, const char *COD_CTA);
+QB_API int32_t QB_CALL Registro1600(const char *COD_PART, const char *TOT_CREDITO, const char *TOT_DEBITO);
 QB_API int32_t QB_CALL Registro1990(void);
 
 /* Block 9 */

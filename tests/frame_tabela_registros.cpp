@@ -1,3 +1,4 @@
+#include <fstream>
 #include <map>
 #include <set>
 
@@ -57,6 +58,18 @@ TEST(Tabela_Registros, PreenchidaComoOLeiaute) {
   EXPECT_EQ(Linhas_Do_Bloco('C'), 3);
   EXPECT_EQ(Linhas_Do_Bloco('D'), 4);
   EXPECT_EQ(Linhas_Do_Bloco('9'), 0);
+}
+
+// Every record type of the table has its writer among the library's exports.
+TEST(Tabela_Registros, CadaTipoTemSeuRegistroExportado) {
+  Preenche_Tabela();
+  std::ifstream lista(QB_NAMES_FILE);
+  std::set<std::string> exportados;
+  for (std::string nome; std::getline(lista, nome);) exportados.insert(nome);
+  ASSERT_FALSE(exportados.empty());
+  const Tabela& tabela = Tabela_Registros();
+  for (std::size_t i = 1; i < tabela.size(); ++i)
+    EXPECT_EQ(exportados.count("Registro" + tabela[i].Codigo), 1u) << tabela[i].Codigo;
 }
 
 }  // namespace

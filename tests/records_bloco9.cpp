@@ -20,7 +20,6 @@ class Bloco9 : public Registros_Teste {
     for (auto encerra : {RegistroC990, RegistroD990, RegistroE990, RegistroH990, Registro1990}) ASSERT_EQ(encerra(), 0);
     ASSERT_EQ(Registro9001("0"), 0);
   }
-  static std::string erros(const Chamada& c) { return c.erro.substr(c.erro.find("\tErro(s) do Registro:")); }
 };
 
 TEST_F(Bloco9, Totals9900ListTypesInLayoutOrderThenThemselves) {

@@ -17,6 +17,13 @@ std::string log_campo(const std::string& rotulo, std::size_t largura, const std:
   return "\t" + padded + "\t" + passado + " -> " + capturado;
 }
 
+std::string erros(const Chamada& chamada) {
+  const std::size_t inicio = chamada.erro.find("\tErro(s) do Registro:\r\n");
+  if (inicio == std::string::npos) return {};
+  const std::size_t fim = chamada.erro.find("\r\n\r\n", inicio);
+  return chamada.erro.substr(inicio, fim == std::string::npos ? std::string::npos : fim + 2 - inicio);
+}
+
 Chamada Registros_Teste::chama(const std::function<int32_t()>& registro) const {
   const std::size_t sped = le("sped.txt").size();
   const std::size_t erro = le("erro.txt").size();

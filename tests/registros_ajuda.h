@@ -25,6 +25,10 @@ std::string linhas(std::initializer_list<std::string> conteudo);
 std::string log_campo(const std::string& rotulo, std::size_t largura, const std::string& passado,
                       const std::string& capturado);
 
+// The error section of a call's block: its heading and error lines, without
+// the observations that may follow; empty when the call was not rejected.
+std::string erros(const Chamada& chamada);
+
 class Registros_Teste : public Geracao_Teste {
  protected:
   Chamada chama(const std::function<int32_t()>& registro) const;

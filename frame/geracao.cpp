@@ -14,12 +14,6 @@ namespace {
 
 constexpr char Separador = '/';
 
-void cria_listas(Geracao& g) {
-  g.Lista_Erros.clear();
-  g.Lista_Log.clear();
-  g.Lista_Observacoes.clear();
-}
-
 void libera_listas(Geracao& g) {
   Lista().swap(g.Lista_Erros);
   Lista().swap(g.Lista_Log);
@@ -66,7 +60,7 @@ void substitui_saida(const std::string& caminho, const char* nota, Geracao& g) {
 int32_t inicia(std::string_view saida, std::string_view entrada) {
   Geracao& g = Estado();
   if (g.Iniciado) return -1;
-  cria_listas(g);
+  Esvazia_Listas();
   auto caminho = [](std::string_view dir, const char* nome) { return std::string(dir) + Separador + nome; };
   g.Caminho_Erro = caminho(saida, "erro.txt");
   g.Caminho_SPED = caminho(saida, "sped.txt");

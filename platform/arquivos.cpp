@@ -16,20 +16,6 @@ bool escrita_injetada_falha() {
   return --escritas_ate_falha == 0;
 }
 
-bool escreve_tudo(int fd, const char* dados, std::size_t tamanho) {
-  while (tamanho > 0) {
-    ssize_t escrito = ::write(fd, dados, tamanho);
-    if (escrito < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (escrito == 0) return false;
-    dados += escrito;
-    tamanho -= static_cast<std::size_t>(escrito);
-  }
-  return true;
-}
-
 // O_NONBLOCK keeps a FIFO without a reader from hanging the open; the
 // fstat then refuses anything that is not a regular file.
 int abre_regular(const std::string& caminho, int modo) {
@@ -63,6 +49,20 @@ bool Trunca_Arquivo(const std::string& caminho) {
   return ::close(fd) == 0;
 }
 
+bool Escreve_Tudo(int fd, const char* dados, std::size_t tamanho) {
+  while (tamanho > 0) {
+    ssize_t escrito = ::write(fd, dados, tamanho);
+    if (escrito < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (escrito == 0) return false;
+    dados += escrito;
+    tamanho -= static_cast<std::size_t>(escrito);
+  }
+  return true;
+}
+
 void Falha_Na_Escrita(int n) { escritas_ate_falha = n; }
 
 bool Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string>& linhas) {
@@ -77,7 +77,7 @@ bool Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string
   }
   int fd = abre_regular(caminho, O_WRONLY | O_APPEND | O_CREAT);
   if (fd < 0) return false;
-  bool escrito = escreve_tudo(fd, conteudo.data(), conteudo.size());
+  bool escrito = Escreve_Tudo(fd, conteudo.data(), conteudo.size());
   // close() reports the errors a delayed write met (NFS, a full disk).
   bool fechado = ::close(fd) == 0;
   return escrito && fechado;

@@ -21,6 +21,10 @@ bool Trunca_Arquivo(const std::string& caminho);
 // write or the close failed (short writes and EINTR are retried).
 bool Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string>& linhas);
 
+// Writes every byte to an open descriptor, retrying after EINTR and short
+// writes; false on any other failure.
+bool Escreve_Tudo(int fd, const char* dados, std::size_t tamanho);
+
 // Tests make the n-th write from now fail (1 is the next one); 0 disarms.
 void Falha_Na_Escrita(int n);
 

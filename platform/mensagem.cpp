@@ -1,7 +1,8 @@
 #include "platform/mensagem.h"
 
+#include "platform/arquivos.h"
+
 #include <unistd.h>
-#include <cerrno>
 #include <string>
 
 namespace quillbook::platform {
@@ -10,18 +11,6 @@ namespace {
 Observador_Mensagens& observador() {
   static Observador_Mensagens instancia;
   return instancia;
-}
-
-void escreve_tudo(int fd, const char* dados, size_t tamanho) {
-  while (tamanho > 0) {
-    ssize_t escrito = ::write(fd, dados, tamanho);
-    if (escrito <= 0) {
-      if (escrito < 0 && errno == EINTR) continue;
-      return;  // nowhere left to report a failing standard error
-    }
-    dados += escrito;
-    tamanho -= static_cast<size_t>(escrito);
-  }
 }
 
 }  // namespace
@@ -33,7 +22,8 @@ void Mostra_Mensagem(std::string_view texto) {
   }
   std::string linha(texto);
   linha += '\n';
-  escreve_tudo(STDERR_FILENO, linha.data(), linha.size());
+  // Nowhere is left to report a failing standard error.
+  static_cast<void>(Escreve_Tudo(STDERR_FILENO, linha.data(), linha.size()));
 }
 
 void Define_Observador_Mensagens(Observador_Mensagens novo) { observador() = std::move(novo); }

@@ -90,9 +90,8 @@ TEST_F(Road, EveryTestRunsAndReportsInTheRecordsOrder) {
                         "", "", "D", "5");
   });
   EXPECT_EQ(c.resultado, -1);
-  const std::string erros = c.erro.substr(c.erro.find("\tErro(s) do Registro:"));
   EXPECT_EQ(
-      erros,
+      erros(c),
       linhas({"\tErro(s) do Registro:", "\t  -2   CNPJ Inválido : 11222333000180|",
               "\t  -4   Unidade da Federação Inválida : XX|", "\t  -6   Data Inicial Inválida (DDMMAAAA) : |",
               "\t  -7   Data Final Inválida (DDMMAAAA) : |", "\t  -8   Código da versão do leiaute Inválido : 003|",

@@ -1,12 +1,12 @@
 #include "frame/datas.h"
 
 #include <cstdio>
-#include <ctime>
 #include <optional>
 #include <vector>
 
 #include "frame/texto.h"
 #include "platform/regional.h"
+#include "platform/relogio.h"
 
 namespace quillbook {
 namespace {
@@ -28,17 +28,10 @@ bool existe(const Data& d) {
   return d.ano >= 1 && d.ano <= 9999 && d.mes >= 1 && d.mes <= 12 && d.dia >= 1 && d.dia <= dias_do_mes(d.mes, d.ano);
 }
 
-int ano_corrente() {
-  std::time_t agora = std::time(nullptr);
-  std::tm partes{};
-  localtime_r(&agora, &partes);
-  return partes.tm_year + 1900;
-}
-
 // A year of one or two digits falls in the hundred years that begin fifty
 // years before the current one.
 int ano_da_janela(int ano_curto) {
-  int inicio = ano_corrente() - 50;
+  int inicio = platform::Ano_Corrente() - 50;
   int ano = inicio / 100 * 100 + ano_curto;
   return ano < inicio ? ano + 100 : ano;
 }
@@ -167,7 +160,7 @@ std::optional<Data> converte(std::string_view texto) {
   } else {
     bool dia_primeiro = regional.ordem == platform::Ordem_Data::DMA;
     tamanhos = toma(d.dia, dia_primeiro ? 0 : 1, 2) && toma(d.mes, dia_primeiro ? 1 : 0, 2);
-    d.ano = ano_corrente();
+    d.ano = platform::Ano_Corrente();
   }
   if (!tamanhos || !existe(d)) return std::nullopt;
 

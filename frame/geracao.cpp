@@ -1,7 +1,7 @@
 #include "frame/geracao.h"
 
-#include "exports/borda.h"
 #include "exports/quillbook.h"
+#include "frame/borda.h"
 #include "frame/estatisticas.h"
 #include "frame/saida.h"
 #include "frame/tabela_registros.h"

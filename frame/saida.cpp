@@ -1,7 +1,7 @@
 #include "frame/saida.h"
 
-#include "exports/borda.h"
 #include "exports/quillbook.h"
+#include "frame/borda.h"
 #include "frame/texto.h"
 #include "platform/arquivos.h"
 #include "platform/mensagem.h"

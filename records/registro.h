@@ -17,8 +17,8 @@
 #include <string>
 #include <string_view>
 
-#include "exports/borda.h"
 #include "exports/quillbook.h"
+#include "frame/borda.h"
 #include "frame/geracao.h"
 
 namespace quillbook {

@@ -1,22 +1,14 @@
-#include <ctime>
-
 #include "frame/datas.h"
+#include "platform/relogio.h"
 #include "tests/ajuda.h"
 
 namespace quillbook::teste {
 namespace {
 
-int ano_corrente() {
-  std::time_t agora = std::time(nullptr);
-  std::tm partes{};
-  localtime_r(&agora, &partes);
-  return partes.tm_year + 1900;
-}
-
 // The year that a one- or two-digit year stands for: the first one, from
 // fifty years ago on, that ends in those digits.
 std::string janela(int curto) {
-  int inicio = ano_corrente() - 50;
+  int inicio = platform::Ano_Corrente() - 50;
   return std::to_string(inicio + ((curto - inicio) % 100 + 100) % 100);
 }
 
@@ -27,7 +19,7 @@ std::string formata(std::string data) {
 
 TEST(Datas, FormataDataBrasileira) {
   Regional_Local brasil;
-  const int ano = ano_corrente();
+  const int ano = platform::Ano_Corrente();
   struct Caso {
     std::string texto, data;
   };
@@ -57,7 +49,7 @@ TEST(Datas, FormataDataNaOrdemRegional) {
   platform::Configuracao_Regional americana, iso;
   americana.ordem = platform::Ordem_Data::MDA, americana.texto_am = "AM", americana.texto_pm = "PM";
   iso.ordem = platform::Ordem_Data::AMD, iso.separador_data = '-', iso.separador_hora = '.';
-  const std::string atual = std::to_string(ano_corrente());
+  const std::string atual = std::to_string(platform::Ano_Corrente());
   struct Caso {
     const platform::Configuracao_Regional& regional;
     const char* texto;

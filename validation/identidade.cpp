@@ -2,8 +2,8 @@
 #include <array>
 #include <cstddef>
 
-#include "exports/borda.h"
 #include "exports/quillbook.h"
+#include "frame/borda.h"
 #include "frame/texto.h"
 #include "validation/leituras.h"
 

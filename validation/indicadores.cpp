@@ -1,8 +1,8 @@
 // The coded indicators: one-digit (or one-letter) codes of a short list.
 // Each validator is one reading of the value and the codes it accepts,
 // written as the characters of the codes ("0129" is 0 to 2 or 9).
-#include "exports/borda.h"
 #include "exports/quillbook.h"
+#include "frame/borda.h"
 #include "frame/texto.h"
 #include "validation/leituras.h"
 

@@ -4,8 +4,8 @@
 // look-up; nothing of it is kept between calls.
 #include <string>
 
-#include "exports/borda.h"
 #include "exports/quillbook.h"
+#include "frame/borda.h"
 #include "frame/geracao.h"
 #include "frame/texto.h"
 #include "platform/arquivos.h"

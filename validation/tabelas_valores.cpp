@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <span>
 
-#include "exports/borda.h"
 #include "exports/quillbook.h"
+#include "frame/borda.h"
 #include "frame/captura.h"
 #include "frame/texto.h"
 #include "validation/leituras.h"

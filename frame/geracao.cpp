@@ -12,8 +12,6 @@
 namespace quillbook {
 namespace {
 
-constexpr char Separador = '/';
-
 void libera_listas(Geracao& g) {
   Lista().swap(g.Lista_Erros);
   Lista().swap(g.Lista_Log);
@@ -26,8 +24,8 @@ bool falha(const std::string& mensagem) {
 }
 
 bool testa_entradas(std::string_view saida, std::string_view entrada, const Geracao& g) {
-  std::string dir_saida = std::string(saida) + Separador;
-  std::string dir_entrada = std::string(entrada) + Separador;
+  std::string dir_saida = std::string(saida) + platform::Separador_Diretorio;
+  std::string dir_entrada = std::string(entrada) + platform::Separador_Diretorio;
   if (!platform::Diretorio_Existe(dir_saida))
     return falha("Erro. Diretório de saída informado inexistente. " + dir_saida);
   if (!platform::Diretorio_Existe(dir_entrada))
@@ -61,7 +59,9 @@ int32_t inicia(std::string_view saida, std::string_view entrada) {
   Geracao& g = Estado();
   if (g.Iniciado) return -1;
   Esvazia_Listas();
-  auto caminho = [](std::string_view dir, const char* nome) { return std::string(dir) + Separador + nome; };
+  auto caminho = [](std::string_view dir, const char* nome) {
+    return std::string(dir) + platform::Separador_Diretorio + nome;
+  };
   g.Caminho_Erro = caminho(saida, "erro.txt");
   g.Caminho_SPED = caminho(saida, "sped.txt");
   g.Caminho_Log = caminho(saida, "log.txt");

@@ -10,6 +10,9 @@
 
 namespace quillbook::platform {
 
+// What joins a directory and a file name in a path on this platform.
+extern const char Separador_Diretorio;
+
 bool Diretorio_Existe(const std::string& caminho);
 // An existing regular file: a directory or a FIFO of that name does not count.
 bool Arquivo_Existe(const std::string& caminho);

@@ -1,6 +1,7 @@
-// The message box of the generation's own failures. On this platform there
-// is no dialog: the message's bytes and a line feed go to standard error at
-// once, and the call goes on as after the box was closed.
+// The message box of the generation's own failures: a modal box with one OK
+// button where the platform has one; elsewhere the message's bytes and a
+// line feed go to standard error at once, and the call goes on as after the
+// box was closed.
 #pragma once
 
 #include <functional>

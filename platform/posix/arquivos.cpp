@@ -31,6 +31,8 @@ int abre_regular(const std::string& caminho, int modo) {
 
 }  // namespace
 
+const char Separador_Diretorio = '/';
+
 bool Diretorio_Existe(const std::string& caminho) {
   struct stat info {};
   return ::stat(caminho.c_str(), &info) == 0 && S_ISDIR(info.st_mode);

@@ -1,0 +1,270 @@
+// Fuzz target: the input bytes become a sequence of calls a host could make,
+// in any order: starting and closing generations, record writers with NULL,
+// empty, long, binary and well-formed fields, validators, raw lines, a write
+// that fails, other regional settings, the output folder changed meanwhile. The library must answer each call
+// without crashing, whatever came before it.
+//
+// Everything it writes stays in one temporary folder of its own, made at the
+// first input and removed at exit; the output folder is emptied before each
+// input so that every input runs from the same start.
+#include <stdlib.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "exports/quillbook.h"
+#include "platform/arquivos.h"
+#include "platform/mensagem.h"
+#include "platform/regional.h"
+#include "tests/todos_registros.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using quillbook::teste::Todos_Registros;
+
+// clang-format off
+constexpr std::array<uint8_t(QB_CALL*)(const char*), 50> Validadores = {
+    &vCod_situacao_documento_fiscal, &vInd_tipo_transporte, &vInd_origem, &vInd_tipo_receita, &vIND_REC,
+    &vInd_emitente_documento_fiscal, &vIND_OPER, &vTIPO_MEDICAO, &vInd_origem_processo, &vInd_natureza_frete,
+    &vInd_tipo_frete, &vIND_MOV, &vIND_APUR, &vIND_TFA, &vIND_MOV_ST, &vIND_AJ, &vIND_DOC, &vInd_emitente_titulo,
+    &vInd_tipo_operacao, &vInd_tipo_referencia_base, &vInd_tipo_veiculo_transportador,
+    &vInd_tipo_transporte_carga_coletada, &vInd_tipo_servico_prestado, &vIND_PGTO, &vCOD_DOC_IMP, &vTP_PROD,
+    &vIND_ARM, &vIND_VEIC_OPER, &vIND_FRT_RED, &vIND_NAV, &vIND_PROP, &vIND_DOC_Informe_tipo_documento,
+    &vMovimento, &vIND_ATIV, &vCOD_FIN, &vIND_PERFIL, &vCod_Leiaute, &vInd_tipo_titulo_credito,
+    &vCod_classific_item_4_4_2, &vCod_modelo_documento_fiscal_4_1_1, &vUF, &vTIPO_ITEM, &vTP_CHC, &vCPF, &vCNPJ,
+    &vCEP, &vCOD_CFOP, &vCOD_NCM, &vCOD_PAIS, &vCod_Municipio};
+
+// Values a host really passes: codes, dates, amounts, taxpayer numbers and
+// the codes of the reference tables written below.
+constexpr std::array<const char*, 64> Valores_Bons = {
+    "0", "1", "2", "3", "4", "5", "9", "00", "01", "02", "04", "06", "08", "10", "22", "55", "57", "65", "002",
+    "010", "017", "SP", "RJ", "MG", "UN", "CX", "A", "B", "C", "S", "N", "01/11/2026", "30/11/2026", "10/11/2026",
+    "31/12/2026", "29/02/2024", "2026-11-01", "11/2026", "11222333000181", "11.222.333/0001-81",
+    "33.444.555/0001-81", "529.982.247-25", "52998224725", "3550308", "3304557", "5102", "1102", "22030000",
+    "1058", "0132", "01310-100", "01310100", "110042490114", "18,00", "0,00", "1.234,56", "-1,00", "12", "7,5",
+    "12:30:00", "Empresa", "F001", "CERV350", "35261111222333000181550010000000011000000010"};
+// clang-format on
+
+// The bytes of one input, read front to back; past the end every read is 0.
+class Leitor {
+ public:
+  Leitor(const uint8_t* dados, std::size_t tamanho) : dados_(dados), tamanho_(tamanho) {}
+
+  bool acabou() const { return pos_ >= tamanho_; }
+  uint8_t byte() { return pos_ < tamanho_ ? dados_[pos_++] : 0; }
+  std::string bytes(std::size_t n) {
+    n = std::min(n, tamanho_ - std::min(pos_, tamanho_));
+    std::string texto(reinterpret_cast<const char*>(dados_ + pos_), n);
+    pos_ += n;
+    return texto;
+  }
+
+ private:
+  const uint8_t* dados_;
+  std::size_t tamanho_;
+  std::size_t pos_ = 0;
+};
+
+// One call's fields: the texts live until the call is over.
+class Campos {
+ public:
+  explicit Campos(Leitor& leitor) : leitor_(leitor) {}
+
+  const char* campo() {
+    switch (leitor_.byte() % 8) {
+      case 0:
+        return nullptr;
+      case 1:
+        return "";
+      case 2:
+      case 3:
+        return Valores_Bons[leitor_.byte() % Valores_Bons.size()];
+      case 4:  // well-formed, then spoiled
+        return guarda(std::string(Valores_Bons[leitor_.byte() % Valores_Bons.size()]) +
+                      leitor_.bytes(leitor_.byte() % 8));
+      case 5: {  // long: one byte repeated, up to 4 KiB and now and then past 64 KiB
+        const char c = static_cast<char>(leitor_.byte());
+        const uint8_t medida = leitor_.byte();
+        return guarda(std::string(medida == 255 ? 70000 : medida * 16u + 1, c == 0 ? '9' : c));
+      }
+      default:  // binary, as given
+        return guarda(leitor_.bytes(leitor_.byte() % 48));
+    }
+  }
+
+  std::vector<const char*> lista(std::size_t quantos) {
+    std::vector<const char*> lista;
+    for (std::size_t i = 0; i < quantos; ++i) lista.push_back(campo());
+    return lista;
+  }
+
+ private:
+  const char* guarda(std::string texto) { return textos_.emplace_back(std::move(texto)).c_str(); }
+
+  Leitor& leitor_;
+  std::deque<std::string> textos_;
+};
+
+struct Pastas {
+  fs::path raiz, saida, entrada, vazia;
+};
+
+void grava(const fs::path& caminho, std::string_view conteudo) { std::ofstream(caminho, std::ios::binary) << conteudo; }
+
+fs::path raiz_criada;
+
+void remove_raiz() {
+  std::error_code erro;
+  fs::remove_all(raiz_criada, erro);
+}
+
+const Pastas& pastas() {
+  static const Pastas p = [] {
+    std::string modelo = (fs::temp_directory_path() / "quillbook-fuzz-XXXXXX").string();
+    if (::mkdtemp(modelo.data()) == nullptr) std::abort();
+    raiz_criada = modelo;
+    std::atexit(remove_raiz);
+    Pastas novas{raiz_criada, raiz_criada / "saida", raiz_criada / "entrada", raiz_criada / "vazia"};
+    fs::create_directory(novas.entrada);
+    fs::create_directory(novas.vazia);
+    grava(novas.entrada / "cfop.res", "CFOP\r\n5102 Venda\r\n1102 Compra\r\n");
+    grava(novas.entrada / "municipio.res", "MUNICIPIO\r\n3550308 Sao Paulo\r\n3304557 Rio de Janeiro\r\n");
+    grava(novas.entrada / "ncm.res", "NCM\r\n22030000 Cerveja\r\n");
+    grava(novas.entrada / "pais.res", "PAIS\r\n1058 Brasil\r\n0132 Afeganistao\r\n");
+    return novas;
+  }();
+  return p;
+}
+
+// The opening a host makes, well-formed, so that inputs reach the records
+// that need an open file.
+void abre_arquivo(Leitor& leitor) {
+  Registro0000("002", "0", "01/11/2026", "30/11/2026", "Empresa", "11222333000181", "", "SP", "", "3550308", "", "",
+               "A", "1");
+  if (leitor.byte() % 2 == 0) Registro0001("0");
+}
+
+void troca_regional(Leitor& leitor) {
+  quillbook::platform::Configuracao_Regional conf;
+  const uint8_t escolha = leitor.byte();
+  conf.ordem = static_cast<quillbook::platform::Ordem_Data>(escolha % 3);
+  conf.separador_data = "/-. "[escolha / 3 % 4];
+  conf.separador_hora = escolha & 0x80 ? '.' : ':';
+  if (escolha & 0x40) {
+    conf.separador_decimal = ".";
+    conf.separador_milhar = ",";
+  }
+  if (escolha & 0x20) {
+    conf.texto_am = "AM";
+    conf.texto_pm = "PM";
+  }
+  quillbook::platform::Troca_Regional(std::move(conf));
+}
+
+// The output folder changing under a running generation: gone, back, or
+// an output file's name taken by a folder.
+void mexe_na_saida(Leitor& leitor) {
+  const fs::path& saida = pastas().saida;
+  std::error_code erro;
+  switch (leitor.byte() % 5) {
+    case 0:
+      fs::remove_all(saida, erro);
+      break;
+    case 1:
+      fs::create_directory(saida, erro);
+      break;
+    default: {
+      const std::array<const char*, 3> nomes = {"sped.txt", "erro.txt", "log.txt"};
+      const fs::path arquivo = saida / nomes[leitor.byte() % nomes.size()];
+      fs::remove(arquivo, erro);
+      fs::create_directory(arquivo, erro);
+    }
+  }
+}
+
+void inicia_em_outro_lugar(Leitor& leitor) {
+  const Pastas& p = pastas();
+  // Never an empty or a caller-made output path: the library must not be
+  // led to write outside the fuzzer's own folder.
+  const std::array<std::string, 5> saidas = {p.saida.string(), p.saida.string() + "/", p.entrada.string(),
+                                             (p.raiz / "falta").string(), (p.entrada / "cfop.res").string()};
+  const std::array<std::string, 5> entradas = {p.entrada.string(), p.vazia.string(), (p.raiz / "falta").string(), "",
+                                               (p.saida / "..").string()};
+  const uint8_t escolha = leitor.byte();
+  const std::string& entrada = entradas[escolha / 5 % entradas.size()];
+  Inicia_SPED(saidas[escolha % saidas.size()].c_str(), escolha & 0x80 ? nullptr : entrada.c_str());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho) {
+  const Pastas& p = pastas();
+  std::error_code erro;
+  fs::remove_all(p.saida, erro);
+  fs::create_directory(p.saida);
+  quillbook::platform::Define_Observador_Mensagens([](std::string_view) {});
+  const quillbook::platform::Configuracao_Regional regional = quillbook::platform::Regional();
+
+  Leitor leitor(dados, tamanho);
+  for (int chamadas = 0; !leitor.acabou() && chamadas < 256; ++chamadas) {
+    Campos campos(leitor);
+    switch (leitor.byte() % 13) {
+      case 0:
+        Inicia_SPED(p.saida.c_str(), p.entrada.c_str());
+        break;
+      case 1:
+        inicia_em_outro_lugar(leitor);
+        break;
+      case 2:
+        Finaliza_SPED();
+        break;
+      case 3:
+      case 4:
+      case 5: {
+        const std::size_t registro = leitor.byte() % Todos_Registros.size();
+        Todos_Registros[registro](campos.lista(leitor.byte() % 40));
+        break;
+      }
+      case 6: {
+        const auto validador = Validadores[leitor.byte() % Validadores.size()];
+        validador(campos.campo());
+        break;
+      }
+      case 7: {
+        const char* ie = campos.campo();
+        vInscEst(ie, campos.campo());
+        break;
+      }
+      case 8:
+        Trata_SPED(campos.campo());
+        break;
+      case 9:
+        abre_arquivo(leitor);
+        break;
+      case 10:
+        quillbook::platform::Falha_Na_Escrita(leitor.byte() % 6);
+        break;
+      case 11:
+        troca_regional(leitor);
+        break;
+      default:
+        mexe_na_saida(leitor);
+        break;
+    }
+  }
+
+  Finaliza_SPED();
+  quillbook::platform::Falha_Na_Escrita(0);
+  quillbook::platform::Troca_Regional(regional);
+  quillbook::platform::Define_Observador_Mensagens({});
+  return 0;
+}

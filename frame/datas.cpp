@@ -75,14 +75,14 @@ class Leitura {
 };
 
 // An hour, then minutes and seconds after the time separator, then AM or
-// PM (the regional texts or the letters): accepted and dropped.
+// PM (the regional texts or the letters): accepted and dropped. An hour
+// alone is a time too. The hour runs 0 to 23, or 1 to 12 before AM or PM.
 bool le_hora(Leitura& l) {
   const auto& regional = platform::Regional();
   int hora = 0, minuto = 0, segundo = 0;
   std::size_t digitos = l.numero(hora);
   if (digitos == 0 || digitos > 2) return false;
-  bool com_minutos = l.consome(regional.separador_hora);
-  if (com_minutos) {
+  if (l.consome(regional.separador_hora)) {
     digitos = l.numero(minuto);
     if (digitos == 0 || digitos > 2 || minuto > 59) return false;
     if (l.consome(regional.separador_hora)) {
@@ -99,9 +99,7 @@ bool le_hora(Leitura& l) {
       break;
     }
   }
-  // A bare number is no time: it needs its minutes or AM/PM.
-  if (!com_minutos && !meio_dia) return false;
-  if (meio_dia ? hora > 12 : hora > 23) return false;
+  if (meio_dia ? hora < 1 || hora > 12 : hora > 23) return false;
   l.pula_brancos();
   return l.fim();
 }

@@ -55,7 +55,9 @@ class Leitura {
     std::size_t inicio = pos_;
     valor = 0;
     while (!fim() && texto_[pos_] >= '0' && texto_[pos_] <= '9') {
-      if (pos_ - inicio < 9) valor = valor * 10 + (texto_[pos_] - '0');
+      // Saturates instead of overflowing: every test of a date part
+      // refuses a value this large, and leading zeros still count as none.
+      valor = valor < Saturado / 10 ? valor * 10 + (texto_[pos_] - '0') : Saturado;
       ++pos_;
     }
     return pos_ - inicio;
@@ -70,6 +72,7 @@ class Leitura {
   void volta(std::size_t pos) { pos_ = pos; }
 
  private:
+  static constexpr int Saturado = 1'000'000'000;
   std::string_view texto_;
   std::size_t pos_ = 0;
 };
@@ -152,7 +155,9 @@ std::optional<Data> converte(std::string_view texto) {
         ia = 0, im = 1, id = 2;
         break;
     }
-    tamanhos = toma(d.dia, id, 2) && toma(d.mes, im, 2) && toma(ano_lido, ia, 4);
+    // A year of three or more digits is the year as written ('02009' is
+    // 2009); the calendar test refuses one above 9999.
+    tamanhos = toma(d.dia, id, 2) && toma(d.mes, im, 2) && toma(ano_lido, ia, std::string_view::npos);
     digitos_ano = digitos[ia];
     d.ano = digitos_ano <= 2 ? ano_da_janela(ano_lido) : ano_lido;
   } else {

@@ -153,6 +153,30 @@ void abre_arquivo(Leitor& leitor) {
   if (leitor.byte() % 2 == 0) Registro0001("0");
 }
 
+// The failures the file layer can be made to meet: an append that fails
+// to open or after some of its bytes, short and interrupted writes, a
+// cut-back that fails.
+void arma_falha(Leitor& leitor) {
+  namespace platform = quillbook::platform;
+  const uint8_t escolha = leitor.byte();
+  switch (escolha % 4) {
+    case 0:
+      platform::Falha_Na_Escrita(escolha / 4 % 6, leitor.byte());
+      break;
+    case 1: {
+      constexpr std::array<std::size_t, 5> maximos = {0, 1, 3, 100, 4096};
+      platform::Escritas_Irregulares(maximos[escolha / 4 % maximos.size()], escolha & 0x80);
+      break;
+    }
+    case 2:
+      platform::Falha_No_Corte(escolha & 0x80);
+      break;
+    default:
+      platform::Desarma_Falhas();
+      break;
+  }
+}
+
 void troca_regional(Leitor& leitor) {
   quillbook::platform::Configuracao_Regional conf;
   const uint8_t escolha = leitor.byte();
@@ -251,7 +275,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
         abre_arquivo(leitor);
         break;
       case 10:
-        quillbook::platform::Falha_Na_Escrita(leitor.byte() % 6);
+        arma_falha(leitor);
         break;
       case 11:
         troca_regional(leitor);
@@ -263,7 +287,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
   }
 
   Finaliza_SPED();
-  quillbook::platform::Falha_Na_Escrita(0);
+  quillbook::platform::Desarma_Falhas();
   quillbook::platform::Troca_Regional(regional);
   quillbook::platform::Define_Observador_Mensagens({});
   return 0;

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "exports/quillbook.h"
+#include "frame/geracao.h"
 #include "platform/arquivos.h"
 #include "platform/mensagem.h"
 #include "platform/regional.h"
@@ -53,6 +55,27 @@ constexpr std::array<const char*, 64> Valores_Bons = {
     "1058", "0132", "01310-100", "01310100", "110042490114", "18,00", "0,00", "1.234,56", "-1,00", "12", "7,5",
     "12:30:00", "Empresa", "F001", "CERV350", "35261111222333000181550010000000011000000010"};
 // clang-format on
+
+// A broken promise of the library is a finding like a crash.
+void confere(bool promessa, const char* descricao) {
+  if (promessa) return;
+  std::fprintf(stderr, "quillbook_fuzz: %s\n", descricao);
+  std::abort();
+}
+
+// The size of the generation's "sped.txt", 0 before it exists; -1 when it
+// cannot be told.
+std::intmax_t tamanho_sped() {
+  std::error_code erro;
+  const fs::path caminho = quillbook::Estado().Caminho_SPED;
+  if (!fs::exists(caminho, erro)) return erro ? -1 : 0;
+  const auto tamanho = fs::file_size(caminho, erro);
+  return erro ? -1 : static_cast<std::intmax_t>(tamanho);
+}
+
+// Set while no failure is armed and the output folder is as the library
+// left it: then what a call answers is what happened to "sped.txt".
+bool ambiente_intacto = true;
 
 // The bytes of one input, read front to back; past the end every read is 0.
 class Leitor {
@@ -159,6 +182,7 @@ void abre_arquivo(Leitor& leitor) {
 void arma_falha(Leitor& leitor) {
   namespace platform = quillbook::platform;
   const uint8_t escolha = leitor.byte();
+  ambiente_intacto = false;
   switch (escolha % 4) {
     case 0:
       platform::Falha_Na_Escrita(escolha / 4 % 6, leitor.byte());
@@ -198,6 +222,7 @@ void troca_regional(Leitor& leitor) {
 // an output file's name taken by a folder.
 void mexe_na_saida(Leitor& leitor) {
   const fs::path& saida = pastas().saida;
+  ambiente_intacto = false;
   std::error_code erro;
   switch (leitor.byte() % 5) {
     case 0:
@@ -236,6 +261,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
   fs::remove_all(p.saida, erro);
   fs::create_directory(p.saida);
   quillbook::platform::Define_Observador_Mensagens([](std::string_view) {});
+  ambiente_intacto = true;
   const quillbook::platform::Configuracao_Regional regional = quillbook::platform::Regional();
 
   Leitor leitor(dados, tamanho);
@@ -255,22 +281,44 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
       case 4:
       case 5: {
         const std::size_t registro = leitor.byte() % Todos_Registros.size();
-        Todos_Registros[registro](campos.lista(leitor.byte() % 40));
+        const std::vector<const char*> lista = campos.lista(leitor.byte() % 40);
+        const bool iniciado = quillbook::Estado().Iniciado;
+        const std::intmax_t antes = tamanho_sped();
+        const int32_t resultado = Todos_Registros[registro](lista);
+        confere(resultado == 0 || resultado == -1, "a record writer answered neither 0 nor -1");
+        confere(iniciado || resultado == -1, "a record was accepted with no generation running");
+        const quillbook::Geracao& g = quillbook::Estado();
+        confere(g.Lista_Log.empty() && g.Lista_Erros.empty() && g.Lista_Observacoes.empty(),
+                "a record call left its lists filled");
+        if (iniciado && ambiente_intacto) {
+          const std::intmax_t depois = tamanho_sped();
+          confere(resultado == 0 ? depois > antes : depois == antes,
+                  "a record's answer and the growth of sped.txt disagree");
+        }
         break;
       }
       case 6: {
         const auto validador = Validadores[leitor.byte() % Validadores.size()];
-        validador(campos.campo());
+        confere(validador(campos.campo()) <= 1, "a validator answered neither 1 nor 0");
         break;
       }
       case 7: {
         const char* ie = campos.campo();
-        vInscEst(ie, campos.campo());
+        confere(vInscEst(ie, campos.campo()) <= 1, "a validator answered neither 1 nor 0");
         break;
       }
-      case 8:
-        Trata_SPED(campos.campo());
+      case 8: {
+        const char* linha = campos.campo();
+        const bool iniciado = quillbook::Estado().Iniciado;
+        const std::intmax_t antes = tamanho_sped();
+        Trata_SPED(linha);
+        if (iniciado && ambiente_intacto) {
+          const std::size_t acrescimo = (linha == nullptr ? 0 : std::string_view(linha).size()) + 2;
+          confere(tamanho_sped() == antes + static_cast<std::intmax_t>(acrescimo),
+                  "Trata_SPED did not append the line and CR LF");
+        }
         break;
+      }
       case 9:
         abre_arquivo(leitor);
         break;

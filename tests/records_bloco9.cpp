@@ -1,8 +1,13 @@
 // Block 9: the 9900 counts, 9990, and the file tests of 9999.
+#include <functional>
+#include <map>
 #include <set>
+#include <sstream>
 
 #include "exports/quillbook.h"
 #include "frame/tabela_registros.h"
+#include "platform/arquivos.h"
+#include "platform/mensagem.h"
 #include "records/bloco9.h"
 #include "tests/registros_ajuda.h"
 
@@ -11,6 +16,23 @@ namespace {
 
 class Bloco9 : public Registros_Teste {
  protected:
+  // The listed appends from now fail (1 is the next one), each with none of
+  // its bytes written: the seam holds one failure at a time, so the next is
+  // armed when the one before is told.
+  void falha_nos_acrescimos(std::vector<int> ordens) {
+    auto arma = [this, ordens, anterior = 0]() mutable {
+      if (ordens.empty()) return;
+      platform::Falha_Na_Escrita(ordens.front() - anterior);
+      anterior = ordens.front();
+      ordens.erase(ordens.begin());
+    };
+    arma();
+    platform::Define_Observador_Mensagens([this, arma](std::string_view texto) mutable {
+      mensagens.emplace_back(texto);
+      arma();
+    });
+  }
+
   // Every mandatory record but those of block 9 after 9001.
   void obrigatorios() const {
     abre_arquivo();
@@ -122,6 +144,70 @@ TEST_F(Bloco9, PairErrorsAreNumberedFromZeroBesideTheOtherNumberings) {
              "Registros0200 = 1 - Total de Registros0220 = 0\r\n"),
       std::string::npos);
   EXPECT_NE(e.find("\t  -4 Registro 0005 obrigatório"), std::string::npos);
+}
+
+// 9900 counts only the lines it wrote: a type line that failed is missing
+// from the file and from the count of 9900 lines, and 9990 still counts
+// block 9 exactly.
+TEST_F(Bloco9, Totals9900CountOnlyTheLinesWritten) {
+  abre_arquivo();
+  ASSERT_EQ(Registro9001("0"), 0);
+  ASSERT_EQ(Registro0990(), 0);
+  platform::Falha_Na_Escrita(2, 5);  // the line of 0001
+  Chamada c = chama([] { return Registro9900(); });
+  EXPECT_EQ(c.resultado, -1);
+  EXPECT_EQ(c.sped, linhas({"|9900|0000|1|", "|9900|0990|1|", "|9900|9001|1|", "|9900|9900|6|", "|9900|9990|1|",
+                            "|9900|9999|1|"}));
+  EXPECT_EQ(mensagens, std::vector<std::string>{falha_escrita("sped.txt")});
+  EXPECT_EQ(Linha_Registro("9900").Qtd_OK, 5);
+  EXPECT_EQ(Linha_Registro("9900").Qtd_Erros, 1);
+  EXPECT_EQ(chama([] { return Registro9990(); }).sped, linhas({"|9990|9|"}));
+}
+
+// Whatever lines fail, row 9900 ends one below the 9900 lines in the file,
+// the rule 9990 and 9999 count by, and never below where it stood.
+TEST_F(Bloco9, Totals9900RowFollowsTheLinesInTheFile) {
+  struct Caso {
+    std::vector<int> falhas;  // appends of the call that fail
+    int32_t linha_propria;
+  };
+  // Appends 1 to 3: the lines of 0000, 0001 and 9001; 4 to 6: the fixed ones.
+  const Caso casos[] = {{{}, 5}, {{4}, 4}, {{5, 6}, 3}, {{1, 2, 3}, 2}, {{1, 2, 3, 4, 5}, 0}, {{1, 2, 3, 4, 5, 6}, 0}};
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(::testing::PrintToString(caso.falhas));
+    TearDown();
+    SetUp();
+    mensagens.clear();
+    abre_arquivo();
+    ASSERT_EQ(Registro9001("0"), 0);
+    const std::size_t antes = le("sped.txt").size();
+    falha_nos_acrescimos(caso.falhas);
+    const int32_t resultado = Registro9900();
+    const std::string escritas = le("sped.txt").substr(antes);
+    const auto linhas_9900 = std::count(escritas.begin(), escritas.end(), '\n');
+    EXPECT_EQ(resultado, caso.falhas.empty() ? 0 : -1);
+    EXPECT_EQ(linhas_9900, 6 - static_cast<long>(caso.falhas.size()));
+    EXPECT_EQ(Linha_Registro("9900").Qtd_OK, caso.linha_propria);
+    EXPECT_EQ(mensagens.size(), caso.falhas.size());
+  }
+}
+
+TEST_F(Bloco9, ClosingRecordWhoseLineFailsAnswersMinusOneAndMayBeWrittenAgain) {
+  obrigatorios();
+  ASSERT_EQ(RegistroE100("01/11/2026", "30/11/2026"), 0);
+  ASSERT_EQ(RegistroE110("", "", "", "", "", "", "", "", "", "", "", "", "", ""), 0);
+  ASSERT_EQ(Registro9900(), 0);
+  ASSERT_EQ(Registro9990(), 0);
+  platform::Falha_Na_Escrita(1, 4);
+  Chamada c = chama([] { return Registro9999(); });
+  EXPECT_EQ(c.resultado, -1);
+  EXPECT_EQ(c.sped, "");
+  EXPECT_EQ(Linha_Registro("9999").Qtd_OK, 0);
+  EXPECT_EQ(Linha_Registro("9999").Qtd_Erros, 1);
+  EXPECT_EQ(Registro9999(), 0);
+  const std::string sped = le("sped.txt");
+  EXPECT_EQ(sped.substr(sped.rfind("|9999|")),
+            "|9999|" + std::to_string(std::count(sped.begin(), sped.end(), '\n')) + "|\r\n");
 }
 
 TEST(Pares_Pai_Filho, HoldEightyPairsOfKnownTypes) {

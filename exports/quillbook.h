@@ -5,8 +5,10 @@
  * are NUL-terminated 8-bit strings in Windows-1252; a NULL pointer is read
  * as the empty text. The library never keeps, changes or frees a text of
  * the host beyond the call. Generation operations and record writers return
- * 0 (done) or -1 (refused or rejected); validators return one byte, 1
- * (valid) or 0 (invalid). Calls come from one thread at a time.
+ * 0 (done) or -1 (refused or rejected; for a record writer also when its
+ * line could not be written to sped.txt, which then holds nothing of it);
+ * validators return one byte, 1 (valid) or 0 (invalid). Calls come from one
+ * thread at a time.
  */
 #ifndef QUILLBOOK_H
 #define QUILLBOOK_H
@@ -39,8 +41,9 @@ extern "C" {
  * reference tables (cfop.res, municipio.res, ncm.res, pais.res; names are
  * case-sensitive) from Diretorio_Entrada. Returns 0 when started; -1 when a
  * generation is already running (silently) or a directory or table is
- * missing (after a message). Old sped.txt, erro.txt and log.txt are
- * replaced, and the replacement is noted at the head of erro.txt. */
+ * missing (after a message); an empty or NULL directory counts as missing.
+ * Old sped.txt, erro.txt and log.txt are replaced, and each replacement is
+ * noted at the head of erro.txt. */
 QB_API int32_t QB_CALL Inicia_SPED(const char *Diretorio_Saida, const char *Diretorio_Entrada);
 
 /* Closes the generation: writes log.txt with the counts of every record

@@ -126,11 +126,5 @@ TEST_F(Arquivos, LimiteDoSistemaNoMeioDaLinha) {
   EXPECT_EQ(le("x"), "antes\r\nab\r\n");
 }
 
-TEST_F(Arquivos, LigacaoParaDispositivoCheioNaoRecebeNada) {
-  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  fs::create_symlink("/dev/full", saida / "x");
-  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {"a"}), R::Nao_Gravado);
-}
-
 }  // namespace
 }  // namespace quillbook::teste

@@ -17,6 +17,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,9 +74,65 @@ std::intmax_t tamanho_sped() {
   return erro ? -1 : static_cast<std::intmax_t>(tamanho);
 }
 
-// Set while no failure is armed and the output folder is as the library
-// left it: then what a call answers is what happened to "sped.txt".
-bool ambiente_intacto = true;
+// What the input has done that a check must allow for. All but
+// linhas_avulsas hold for the rest of the input once set.
+struct Condicoes {
+  bool saida_mexida = false;    // the output folder changed behind the library
+  bool escrita_falha = false;   // some write may fail, be short or interrupted
+  bool corte_falha = false;     // a failed write may not be cut back
+  bool linhas_avulsas = false;  // the host wrote raw lines in this generation
+};
+Condicoes condicoes;
+
+// The closing figure of "|9999|N|" at the end of `sped`; -1 when absent.
+long total_declarado(const std::string& sped) {
+  const std::size_t inicio = sped.rfind("|9999|");
+  if (inicio == std::string::npos || sped.size() < 3 || sped.compare(sped.size() - 3, 3, "|\r\n") != 0) return -1;
+  const std::string numero = sped.substr(inicio + 6, sped.size() - 3 - inicio - 6);
+  if (numero.empty() || numero.find_first_not_of("0123456789") != std::string::npos) return -1;
+  return std::stol(numero);
+}
+
+// One record call, then what its answer promises: a line in "sped.txt"
+// exactly when accepted (block 9's list, 9900, may have written some of its
+// lines when it answers -1), and a file whose 9999 counts its lines.
+void registro(std::size_t indice, const std::vector<const char*>& campos) {
+  const bool iniciado = quillbook::Estado().Iniciado;
+  const std::intmax_t antes = tamanho_sped();
+  const int32_t resultado = Todos_Registros[indice](campos);
+  confere(resultado == 0 || resultado == -1, "a record writer answered neither 0 nor -1");
+  confere(iniciado || resultado == -1, "a record was accepted with no generation running");
+  const quillbook::Geracao& g = quillbook::Estado();
+  confere(g.Lista_Log.empty() && g.Lista_Erros.empty() && g.Lista_Observacoes.empty(),
+          "a record call left its lists filled");
+  if (!iniciado || condicoes.saida_mexida || condicoes.corte_falha) return;
+  const std::intmax_t depois = tamanho_sped();
+  const bool lista_9900 = indice == Todos_Registros.size() - 4;
+  if (resultado == 0) confere(depois > antes, "a record answered 0 and sped.txt did not grow");
+  if (resultado == -1 && !lista_9900) confere(depois == antes, "a record answered -1 and sped.txt changed");
+  const bool fecho = indice == Todos_Registros.size() - 1;
+  if (fecho && resultado == 0 && !condicoes.linhas_avulsas) {
+    std::ifstream arquivo(g.Caminho_SPED, std::ios::binary);
+    const std::string sped{std::istreambuf_iterator<char>(arquivo), std::istreambuf_iterator<char>()};
+    long linhas = 0;
+    for (std::size_t pos = sped.find("\r\n"); pos != std::string::npos; pos = sped.find("\r\n", pos + 2)) ++linhas;
+    confere(total_declarado(sped) == linhas, "9999 does not count the lines of sped.txt");
+  }
+}
+
+// A raw line of the host; it cannot answer, so only an undisturbed write is
+// checked.
+void linha_avulsa(const char* linha) {
+  const bool iniciado = quillbook::Estado().Iniciado;
+  const std::intmax_t antes = tamanho_sped();
+  Trata_SPED(linha);
+  if (!iniciado) return;
+  condicoes.linhas_avulsas = true;
+  if (condicoes.saida_mexida || condicoes.escrita_falha) return;
+  const std::size_t acrescimo = (linha == nullptr ? 0 : std::string_view(linha).size()) + 2;
+  confere(tamanho_sped() == antes + static_cast<std::intmax_t>(acrescimo),
+          "Trata_SPED did not append the line and CR LF");
+}
 
 // The bytes of one input, read front to back; past the end every read is 0.
 class Leitor {
@@ -182,17 +239,19 @@ void abre_arquivo(Leitor& leitor) {
 void arma_falha(Leitor& leitor) {
   namespace platform = quillbook::platform;
   const uint8_t escolha = leitor.byte();
-  ambiente_intacto = false;
   switch (escolha % 4) {
     case 0:
+      condicoes.escrita_falha = true;
       platform::Falha_Na_Escrita(escolha / 4 % 6, leitor.byte());
       break;
     case 1: {
       constexpr std::array<std::size_t, 5> maximos = {0, 1, 3, 100, 4096};
+      condicoes.escrita_falha = true;
       platform::Escritas_Irregulares(maximos[escolha / 4 % maximos.size()], escolha & 0x80);
       break;
     }
     case 2:
+      condicoes.corte_falha = condicoes.corte_falha || (escolha & 0x80) != 0;
       platform::Falha_No_Corte(escolha & 0x80);
       break;
     default:
@@ -222,7 +281,7 @@ void troca_regional(Leitor& leitor) {
 // an output file's name taken by a folder.
 void mexe_na_saida(Leitor& leitor) {
   const fs::path& saida = pastas().saida;
-  ambiente_intacto = false;
+  condicoes.saida_mexida = true;
   std::error_code erro;
   switch (leitor.byte() % 5) {
     case 0:
@@ -261,12 +320,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
   fs::remove_all(p.saida, erro);
   fs::create_directory(p.saida);
   quillbook::platform::Define_Observador_Mensagens([](std::string_view) {});
-  ambiente_intacto = true;
+  condicoes = {};
   const quillbook::platform::Configuracao_Regional regional = quillbook::platform::Regional();
 
   Leitor leitor(dados, tamanho);
   for (int chamadas = 0; !leitor.acabou() && chamadas < 256; ++chamadas) {
     Campos campos(leitor);
+    const bool iniciado = quillbook::Estado().Iniciado;
     switch (leitor.byte() % 13) {
       case 0:
         Inicia_SPED(p.saida.c_str(), p.entrada.c_str());
@@ -280,21 +340,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
       case 3:
       case 4:
       case 5: {
-        const std::size_t registro = leitor.byte() % Todos_Registros.size();
-        const std::vector<const char*> lista = campos.lista(leitor.byte() % 40);
-        const bool iniciado = quillbook::Estado().Iniciado;
-        const std::intmax_t antes = tamanho_sped();
-        const int32_t resultado = Todos_Registros[registro](lista);
-        confere(resultado == 0 || resultado == -1, "a record writer answered neither 0 nor -1");
-        confere(iniciado || resultado == -1, "a record was accepted with no generation running");
-        const quillbook::Geracao& g = quillbook::Estado();
-        confere(g.Lista_Log.empty() && g.Lista_Erros.empty() && g.Lista_Observacoes.empty(),
-                "a record call left its lists filled");
-        if (iniciado && ambiente_intacto) {
-          const std::intmax_t depois = tamanho_sped();
-          confere(resultado == 0 ? depois > antes : depois == antes,
-                  "a record's answer and the growth of sped.txt disagree");
-        }
+        const std::size_t indice = leitor.byte() % Todos_Registros.size();
+        registro(indice, campos.lista(leitor.byte() % 40));
         break;
       }
       case 6: {
@@ -307,18 +354,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
         confere(vInscEst(ie, campos.campo()) <= 1, "a validator answered neither 1 nor 0");
         break;
       }
-      case 8: {
-        const char* linha = campos.campo();
-        const bool iniciado = quillbook::Estado().Iniciado;
-        const std::intmax_t antes = tamanho_sped();
-        Trata_SPED(linha);
-        if (iniciado && ambiente_intacto) {
-          const std::size_t acrescimo = (linha == nullptr ? 0 : std::string_view(linha).size()) + 2;
-          confere(tamanho_sped() == antes + static_cast<std::intmax_t>(acrescimo),
-                  "Trata_SPED did not append the line and CR LF");
-        }
+      case 8:
+        linha_avulsa(campos.campo());
         break;
-      }
       case 9:
         abre_arquivo(leitor);
         break;
@@ -332,6 +370,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
         mexe_na_saida(leitor);
         break;
     }
+    if (!iniciado && quillbook::Estado().Iniciado) condicoes.linhas_avulsas = false;
   }
 
   Finaliza_SPED();

@@ -107,10 +107,10 @@ void registro(std::size_t indice, const std::vector<const char*>& campos) {
           "a record call left its lists filled");
   if (!iniciado || condicoes.saida_mexida || condicoes.corte_falha) return;
   const std::intmax_t depois = tamanho_sped();
-  const bool lista_9900 = indice == Todos_Registros.size() - 4;
+  const bool lista_9900 = Todos_Registros[indice] == &quillbook::teste::Chama<Registro9900>;
   if (resultado == 0) confere(depois > antes, "a record answered 0 and sped.txt did not grow");
   if (resultado == -1 && !lista_9900) confere(depois == antes, "a record answered -1 and sped.txt changed");
-  const bool fecho = indice == Todos_Registros.size() - 1;
+  const bool fecho = Todos_Registros[indice] == &quillbook::teste::Chama<Registro9999>;
   if (fecho && resultado == 0 && !condicoes.linhas_avulsas) {
     std::ifstream arquivo(g.Caminho_SPED, std::ios::binary);
     const std::string sped{std::istreambuf_iterator<char>(arquivo), std::istreambuf_iterator<char>()};

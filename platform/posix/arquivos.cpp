@@ -85,62 +85,28 @@ bool Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string
   return escrito && fechado;
 }
 
-Leitor_Linhas::Leitor_Linhas(const std::string& caminho)
-    : fd_(abre_regular(caminho, O_RDONLY)), bloco_(fd_ >= 0 ? new char[Tamanho_Bloco] : nullptr) {}
-
-Leitor_Linhas::~Leitor_Linhas() {
-  if (fd_ >= 0) ::close(fd_);
-}
-
-bool Leitor_Linhas::enche() {
-  if (acabou_) return false;
-  for (;;) {
-    ssize_t lido = ::read(fd_, bloco_.get(), Tamanho_Bloco);
-    if (lido < 0) {
-      if (errno == EINTR) continue;
-      falhou_ = true;
-      acabou_ = true;
-      return false;
-    }
-    if (lido == 0) {
-      acabou_ = true;
-      return false;
-    }
-    pos_ = 0;
-    fim_ = static_cast<std::size_t>(lido);
-    return true;
+bool Le_Arquivo(const std::string& caminho, Conteudo_Arquivo& conteudo) {
+  conteudo = {};
+  int fd = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
+    ::close(fd);
+    return false;
   }
-}
-
-bool Leitor_Linhas::proxima(std::string& inicio, std::size_t maximo) {
-  inicio.clear();
-  if (fd_ < 0 || acabou_) return false;
-  bool algum_byte = false;
-  for (;;) {
-    if (pos_ == fim_ && !enche()) return algum_byte && !falhou_;
-    // The rest of the line in this block ends at LF, at 0x1A or at the
-    // block's end; only its first `maximo` bytes are kept, CRs left out.
-    const char* trecho = bloco_.get() + pos_;
-    std::size_t tamanho = fim_ - pos_;
-    const void* lf = std::memchr(trecho, '\n', tamanho);
-    if (lf != nullptr) tamanho = static_cast<std::size_t>(static_cast<const char*>(lf) - trecho);
-    const void* eof = std::memchr(trecho, '\x1A', tamanho);
-    const bool fim_do_arquivo = eof != nullptr;
-    if (fim_do_arquivo) tamanho = static_cast<std::size_t>(static_cast<const char*>(eof) - trecho);
-    for (std::size_t i = 0; i < tamanho && inicio.size() < maximo; ++i) {
-      if (trecho[i] != '\r') inicio += trecho[i];
-    }
-    algum_byte = algum_byte || tamanho > 0 || (lf != nullptr && !fim_do_arquivo);
-    if (fim_do_arquivo) {
-      acabou_ = true;
-      return algum_byte;
-    }
-    pos_ += tamanho;
-    if (lf != nullptr) {
-      ++pos_;
-      return true;
-    }
+  const auto tamanho = static_cast<std::size_t>(info.st_size);
+  // Not value-initialised: every byte kept is one the file gave.
+  conteudo.dados.reset(new char[tamanho > 0 ? tamanho : 1]);
+  bool lido_bem = true;
+  while (conteudo.tamanho < tamanho) {
+    ssize_t lido = ::read(fd, conteudo.dados.get() + conteudo.tamanho, tamanho - conteudo.tamanho);
+    if (lido < 0 && errno == EINTR) continue;
+    if (lido < 0) lido_bem = false;
+    if (lido <= 0) break;  // a file cut short since it was opened ends here
+    conteudo.tamanho += static_cast<std::size_t>(lido);
   }
+  ::close(fd);
+  return lido_bem;
 }
 
 }  // namespace quillbook::platform

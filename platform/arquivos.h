@@ -35,6 +35,8 @@ enum class Resultado_Acrescimo {
 // to its former end. Shared by every platform; built on the primitives
 // below.
 Resultado_Acrescimo Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string>& linhas);
+// The same for lines already laid out, each with its CR LF.
+Resultado_Acrescimo Acrescenta_Texto(const std::string& caminho, std::string_view conteudo);
 
 // The primitives that each platform's layer supplies to the append.
 //
@@ -111,6 +113,13 @@ class Leitor_Linhas {
     if (pos_ == fim_) return false;
     const void* lf = std::memchr(pos_, '\n', static_cast<std::size_t>(fim_ - pos_));
     const char* fim_linha = lf != nullptr ? static_cast<const char*>(lf) : fim_;
+    if (fim_linha > conferido_) {
+      confere_ate(fim_linha);
+      // A 0x1A within the line ends it, and the file with it.
+      if (fim_linha > fim_) fim_linha = fim_;
+      if (fim_linha == fim_) lf = nullptr;
+      if (fim_linha == pos_ && lf == nullptr) return false;
+    }
     linha = std::string_view(pos_, static_cast<std::size_t>(fim_linha - pos_));
     pos_ = lf != nullptr ? fim_linha + 1 : fim_;
     return true;
@@ -122,9 +131,14 @@ class Leitor_Linhas {
   bool falhou() const { return falhou_; }
 
  private:
+  // Looks for 0x1A up to `ate` at least, a window at a time, and ends the
+  // file at the first one.
+  void confere_ate(const char* ate);
+
   Conteudo_Arquivo conteudo_;
   const char* pos_ = nullptr;
-  const char* fim_ = nullptr;  // the first 0x1A, or the end of the bytes read
+  const char* fim_ = nullptr;        // the first 0x1A, or the end of the bytes read
+  const char* conferido_ = nullptr;  // no 0x1A stands before it
   bool aberto_ = false;
   bool falhou_ = false;
 };

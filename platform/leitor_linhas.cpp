@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 
 #include "platform/arquivos.h"
@@ -10,9 +11,26 @@ Leitor_Linhas::Leitor_Linhas(const std::string& caminho) {
   falhou_ = !aberto_ && conteudo_.dados != nullptr;
   if (!aberto_) return;
   pos_ = conteudo_.dados.get();
-  // The end-of-file byte is looked for once, not on every line.
-  const void* eof = std::memchr(pos_, '\x1A', conteudo_.tamanho);
-  fim_ = eof != nullptr ? static_cast<const char*>(eof) : pos_ + conteudo_.tamanho;
+  fim_ = pos_ + conteudo_.tamanho;
+  conferido_ = pos_;
+}
+
+// The end-of-file byte is looked for a window at a time, not on every
+// line, and only as far as the lines are read: a look-up that finds its
+// code early never looks at the rest of the table. The window is small
+// enough to stay in the cache for the line scan that follows.
+void Leitor_Linhas::confere_ate(const char* ate) {
+  constexpr std::size_t Janela = 16 * 1024;
+  const auto resto = static_cast<std::size_t>(fim_ - conferido_);
+  const auto minimo = static_cast<std::size_t>(ate - conferido_) + 1;
+  const std::size_t tamanho = std::min(resto, std::max(minimo, Janela));
+  const void* eof = std::memchr(conferido_, '\x1A', tamanho);
+  if (eof != nullptr) {
+    fim_ = static_cast<const char*>(eof);
+    conferido_ = fim_;
+  } else {
+    conferido_ += tamanho;
+  }
 }
 
 bool Leitor_Linhas::proxima(std::string& inicio, std::size_t maximo) {

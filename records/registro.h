@@ -12,6 +12,7 @@
 //   });
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -66,11 +67,29 @@ class Registro {
   int32_t conclui();
 
  private:
-  std::string rotulo(std::string_view texto) const;
+  // A captured field and what its log line needs, should the record go to
+  // "erro.txt": an accepted record without observations never shows its
+  // log, so it is not built for it.
+  struct Campo {
+    std::string valor;          // the captured form
+    std::string_view original;  // the value as passed to the capture
+    std::string proprio;        // that value, when the record made it (a date rewritten)
+    std::string_view rotulo;    // captions are fixed texts
+    std::size_t largura = 0;
+    bool logado = false;
+  };
+
+  Campo& novo_campo(std::string_view rotulo);
+  template <class Funcao>
+  void para_cada_campo(Funcao&& funcao) const;
 
   std::string codigo_;
   std::size_t largura_;
-  std::deque<std::string> campos_;  // stable references for the tests
+  // Stable references for the tests; no record has more fields than fit
+  // here, and the rest would go to the deque.
+  std::array<Campo, 40> campos_;
+  std::deque<Campo> mais_campos_;
+  std::size_t total_campos_ = 0;
 };
 
 // The road of one call: -1 without a generation, else the header line,

@@ -67,6 +67,16 @@ bool Codigo_Na_Linha(std::string_view linha, std::size_t colunas, std::string_vi
   return n == codigo.size();
 }
 
+// The same for a table whose code columns lose their blanks first.
+bool Codigo_Aparado_Na_Linha(std::string_view linha, std::size_t colunas, std::string_view codigo,
+                             std::array<char, 8>& espaco) {
+  const std::size_t n = linha.size() < colunas ? linha.size() : colunas;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (linha[i] == '\r') return Iguais(Aparada(Parte_Codigo(linha, colunas, espaco)), codigo);
+  }
+  return Iguais(Aparada(linha.substr(0, n)), codigo);
+}
+
 // The code sought is the captured field less its last byte, as it is:
 // never trimmed. Line 1 of a table is its heading. A missing or unreadable
 // table finds nothing, and says nothing: the generation goes on.
@@ -80,7 +90,7 @@ bool Consta(std::string_view valor, const Tabela_Referencia& tabela) {
   if (!leitor.proxima(linha)) return false;
   std::array<char, 8> espaco;
   while (leitor.proxima(linha)) {
-    const bool achado = tabela.aparada ? Iguais(Aparada(Parte_Codigo(linha, tabela.colunas, espaco)), codigo)
+    const bool achado = tabela.aparada ? Codigo_Aparado_Na_Linha(linha, tabela.colunas, codigo, espaco)
                                        : Codigo_Na_Linha(linha, tabela.colunas, codigo, espaco);
     if (achado) return true;
   }

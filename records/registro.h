@@ -32,7 +32,10 @@ class Registro {
   // blanks (0 leaves them as they are).
   Registro(std::string_view codigo, std::size_t largura) : codigo_(codigo), largura_(largura) {}
 
-  // Captures, in parameter order; each returns the captured field.
+  // Captures, in parameter order; each returns the captured field. The
+  // value and the caption are looked at again when the record goes to
+  // "erro.txt", so both must live until conclui(): a host's texts live
+  // through its call, and captions are fixed texts.
   const std::string& texto(const char* valor, int32_t maximo, std::string_view rotulo);
   const std::string& numero(const char* valor, uint8_t maximo, std::string_view rotulo);
   const std::string& numero(std::string valor, uint8_t maximo, std::string_view rotulo);

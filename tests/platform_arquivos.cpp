@@ -29,6 +29,12 @@ TEST_F(Arquivos, LeitorDeLinhas) {
        {}},
       {"123456789\n12\n", {"12345", "12"}},
       {std::string(200000, 'x') + "\nfim", {"xxxxx", "fim"}},
+      // 0x1A is looked for a window at a time: at a window's edge, inside
+      // a line that spans windows, and at the start of a line far in.
+      {std::string(16383, 'x') + "\n\x1A" + "y\n", {"xxxxx"}},
+      {"a\n" + std::string(40000, 'y') + "\x1A" + "z\nc\n", {"a", "yyyyy"}},
+      {"a\n" + std::string(20000, 'b') + "\n\x1A\nc", {"a", "bbbbb"}},
+      {std::string(70000, 'w') + "\nfim\x1A", {"wwwww", "fim"}},
   };
   for (const auto& [conteudo, linhas] : casos) {
     grava(entrada / "t.res", conteudo);
@@ -44,6 +50,24 @@ TEST_F(Arquivos, LeitorDeLinhas) {
 }
 
 using R = platform::Resultado_Acrescimo;
+
+TEST_F(Arquivos, LeArquivoInteiroOuNada) {
+  std::string conteudo(300000, 'a');
+  for (std::size_t i = 0; i < conteudo.size(); i += 7) conteudo[i] = static_cast<char>(i % 256);
+  grava(entrada / "grande", conteudo);
+  grava(entrada / "vazio", "");
+  platform::Conteudo_Arquivo lido;
+  ASSERT_TRUE(platform::Le_Arquivo((entrada / "grande").string(), lido));
+  EXPECT_EQ(std::string(lido.dados.get(), lido.tamanho), conteudo);
+  ASSERT_TRUE(platform::Le_Arquivo((entrada / "vazio").string(), lido));
+  EXPECT_EQ(lido.tamanho, 0u);
+  // A FIFO is refused at once, without waiting for a writer.
+  ::mkfifo((entrada / "fifo").c_str(), 0666);
+  for (const char* nome : {"fifo", "", "nada"}) {
+    EXPECT_FALSE(platform::Le_Arquivo((entrada / nome).string(), lido)) << nome;
+    EXPECT_EQ(lido.tamanho, 0u) << nome;
+  }
+}
 
 TEST_F(Arquivos, AcrescentaSoEmArquivoRegular) {
   ::mkfifo((saida / "fifo").c_str(), 0666);

@@ -84,45 +84,53 @@ void Falha_No_Corte(bool falha);
 // Disarms all of the above.
 void Desarma_Falhas();
 
-// A file's bytes in memory, owned by whoever asked for them.
-struct Conteudo_Arquivo {
-  std::unique_ptr<char[]> dados;
-  std::size_t tamanho = 0;
-};
+// Opens a file for reading. Never waits: a FIFO without a writer opens
+// at once, and the positioned read below refuses it. Sem_Descritor when
+// it cannot be opened.
+Descritor Abre_Para_Ler(const std::string& caminho);
 
-// Reads the whole regular file at `caminho` into `conteudo`, as long as it
-// was when opened, in as few reads as its size allows (short reads and
-// EINTR are retried). Never waits: a FIFO or a device of that name is
-// refused unread. False when the file could not be opened, was not a
-// regular file, or a read failed.
-bool Le_Arquivo(const std::string& caminho, Conteudo_Arquivo& conteudo);
+// One read of at most `tamanho` bytes at `posicao` from the file's start,
+// retried after an interruption; `lidos` is 0 at the end of the file.
+// False when the read failed, and for anything that has no positions to
+// read at (a FIFO, a socket, a terminal) or is a directory: nothing is
+// taken from it.
+bool Le_Em(Descritor arquivo, char* destino, std::size_t tamanho, std::uint64_t posicao, std::size_t& lidos);
 
-// Reader of a reference table, read whole at construction. Lines end at
-// LF; a CR is dropped wherever it stands (so CR LF ends a line and a lone
-// CR vanishes); a byte 0x1A ends the file; a last line without LF still
-// counts, and a final LF makes no empty line after it.
+// The size of an open regular file; false for anything else.
+bool Tamanho_Regular(Descritor arquivo, std::uint64_t& tamanho);
+
+// Reader of a reference table. Lines end at LF; a CR is dropped wherever
+// it stands (so CR LF ends a line and a lone CR vanishes); a byte 0x1A
+// ends the file; a last line without LF still counts, and a final LF makes
+// no empty line after it. A table that fits the reader's buffer (256 KiB)
+// is read whole in one read, with no more asked of the system than to
+// open, read and close; a larger one must be a regular file, and is read
+// in pieces of that size, as long as it was then: no table, however
+// large, costs more memory than that.
 class Leitor_Linhas {
  public:
   explicit Leitor_Linhas(const std::string& caminho);
+  ~Leitor_Linhas();
+  Leitor_Linhas(const Leitor_Linhas&) = delete;
+  Leitor_Linhas& operator=(const Leitor_Linhas&) = delete;
 
-  bool aberto() const { return aberto_; }
+  bool aberto() const { return arquivo_ != Sem_Descritor; }
   // The next line as it stands in the file, without its LF: any CR is
-  // still in it, for the caller to drop. The view lives as long as the
-  // reader. False at the end of the file or after a read error.
+  // still in it, for the caller to drop. A line longer than the buffer is
+  // offered as its first bytes, the buffer's worth. The view lives until
+  // the next call. False at the end of the file or on a read error.
   bool proxima(std::string_view& linha) {
-    if (pos_ == fim_) return false;
-    const void* lf = std::memchr(pos_, '\n', static_cast<std::size_t>(fim_ - pos_));
-    const char* fim_linha = lf != nullptr ? static_cast<const char*>(lf) : fim_;
-    if (fim_linha > conferido_) {
-      confere_ate(fim_linha);
-      // A 0x1A within the line ends it, and the file with it.
-      if (fim_linha > fim_) fim_linha = fim_;
-      if (fim_linha == fim_) lf = nullptr;
-      if (fim_linha == pos_ && lf == nullptr) return false;
+    // Most lines end within the stretch already known to hold no 0x1A.
+    if (pos_ < conferido_) {
+      const void* lf = std::memchr(pos_, '\n', static_cast<std::size_t>(conferido_ - pos_));
+      if (lf != nullptr) {
+        const auto tamanho = static_cast<std::size_t>(static_cast<const char*>(lf) - pos_);
+        linha = std::string_view(pos_, tamanho);
+        pos_ += tamanho + 1;
+        return true;
+      }
     }
-    linha = std::string_view(pos_, static_cast<std::size_t>(fim_linha - pos_));
-    pos_ = lf != nullptr ? fim_linha + 1 : fim_;
-    return true;
+    return proxima_alem(linha);
   }
   // Reads the next line, keeping at most `maximo` of its first bytes in
   // `inicio`, CRs left out. False at the end of the file or on a read
@@ -131,15 +139,20 @@ class Leitor_Linhas {
   bool falhou() const { return falhou_; }
 
  private:
-  // Looks for 0x1A up to `ate` at least, a window at a time, and ends the
-  // file at the first one.
-  void confere_ate(const char* ate);
+  bool proxima_alem(std::string_view& linha);
+  void confere_janela();
+  bool enche();
 
-  Conteudo_Arquivo conteudo_;
-  const char* pos_ = nullptr;
-  const char* fim_ = nullptr;        // the first 0x1A, or the end of the bytes read
-  const char* conferido_ = nullptr;  // no 0x1A stands before it
-  bool aberto_ = false;
+  Descritor arquivo_ = Sem_Descritor;
+  std::unique_ptr<char[]> bloco_;
+  std::size_t capacidade_ = 0;
+  std::uint64_t lidos_ = 0;      // bytes of the file read so far
+  std::uint64_t restante_ = 0;   // bytes of the file not yet read, once its size is known
+  char* pos_ = nullptr;          // the start of the next line
+  char* fim_ = nullptr;          // the end of the bytes read, or the first 0x1A
+  char* conferido_ = nullptr;    // no 0x1A stands before it
+  bool fim_do_arquivo_ = false;  // a 0x1A was met: nothing after it counts
+  bool descartando_ = false;     // the rest of a line longer than the buffer is skipped
   bool falhou_ = false;
 };
 

@@ -51,22 +51,52 @@ TEST_F(Arquivos, LeitorDeLinhas) {
 
 using R = platform::Resultado_Acrescimo;
 
-TEST_F(Arquivos, LeArquivoInteiroOuNada) {
-  std::string conteudo(300000, 'a');
-  for (std::size_t i = 0; i < conteudo.size(); i += 7) conteudo[i] = static_cast<char>(i % 256);
-  grava(entrada / "grande", conteudo);
-  grava(entrada / "vazio", "");
-  platform::Conteudo_Arquivo lido;
-  ASSERT_TRUE(platform::Le_Arquivo((entrada / "grande").string(), lido));
-  EXPECT_EQ(std::string(lido.dados.get(), lido.tamanho), conteudo);
-  ASSERT_TRUE(platform::Le_Arquivo((entrada / "vazio").string(), lido));
-  EXPECT_EQ(lido.tamanho, 0u);
-  // A FIFO is refused at once, without waiting for a writer.
-  ::mkfifo((entrada / "fifo").c_str(), 0666);
-  for (const char* nome : {"fifo", "", "nada"}) {
-    EXPECT_FALSE(platform::Le_Arquivo((entrada / nome).string(), lido)) << nome;
-    EXPECT_EQ(lido.tamanho, 0u) << nome;
+// A table larger than the reader's buffer is read in pieces: lines that
+// straddle two pieces, and one longer than a piece, come out as they are.
+TEST_F(Arquivos, LeitorDeLinhasEmPedacos) {
+  std::string conteudo;
+  std::vector<std::string> esperadas;
+  for (int i = 0; conteudo.size() < 700000; ++i) {
+    std::string linha = std::to_string(i) + std::string(static_cast<std::size_t>(i * 37 % 300), 'a' + i % 26);
+    if (i == 1000) linha = std::string(300000, 'L');
+    conteudo += linha + (i % 3 == 0 ? "\r\n" : "\n");
+    esperadas.push_back(linha.substr(0, 20));
   }
+  conteudo += "fim";
+  esperadas.push_back("fim");
+  grava(entrada / "t.res", conteudo);
+  platform::Leitor_Linhas leitor((entrada / "t.res").string());
+  std::vector<std::string> lidas;
+  for (std::string linha; leitor.proxima(linha, 20);) lidas.push_back(linha);
+  EXPECT_EQ(lidas, esperadas);
+  EXPECT_FALSE(leitor.falhou());
+}
+
+TEST_F(Arquivos, LeituraPosicionadaSoDeArquivo) {
+  grava(entrada / "t.res", "12345");
+  const platform::Descritor arquivo = platform::Abre_Para_Ler((entrada / "t.res").string());
+  ASSERT_NE(arquivo, platform::Sem_Descritor);
+  char bloco[8];
+  std::size_t lidos = 0;
+  std::uint64_t tamanho = 0;
+  EXPECT_TRUE(platform::Le_Em(arquivo, bloco, sizeof bloco, 2, lidos));
+  EXPECT_EQ(std::string(bloco, lidos), "345");
+  EXPECT_TRUE(platform::Le_Em(arquivo, bloco, sizeof bloco, 5, lidos));
+  EXPECT_EQ(lidos, 0u);
+  EXPECT_TRUE(platform::Tamanho_Regular(arquivo, tamanho));
+  EXPECT_EQ(tamanho, 5u);
+  EXPECT_TRUE(platform::Fecha(arquivo));
+  // A FIFO opens without waiting for a writer, but gives nothing to read;
+  // neither does a directory.
+  ::mkfifo((entrada / "fifo").c_str(), 0666);
+  for (const char* nome : {"fifo", ""}) {
+    const platform::Descritor outro = platform::Abre_Para_Ler((entrada / nome).string());
+    ASSERT_NE(outro, platform::Sem_Descritor) << nome;
+    EXPECT_FALSE(platform::Le_Em(outro, bloco, sizeof bloco, 0, lidos)) << nome;
+    EXPECT_FALSE(platform::Tamanho_Regular(outro, tamanho)) << nome;
+    platform::Fecha(outro);
+  }
+  EXPECT_EQ(platform::Abre_Para_Ler((entrada / "nada").string()), platform::Sem_Descritor);
 }
 
 TEST_F(Arquivos, AcrescentaSoEmArquivoRegular) {

@@ -91,28 +91,31 @@ bool Corta_Final(Descritor arquivo, std::size_t bytes) {
 // not retried after EINTR: the descriptor is already released then.
 bool Fecha(Descritor arquivo) { return ::close(static_cast<int>(arquivo)) == 0; }
 
-bool Le_Arquivo(const std::string& caminho, Conteudo_Arquivo& conteudo) {
-  conteudo = {};
+Descritor Abre_Para_Ler(const std::string& caminho) {
   int fd = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
+  return fd < 0 ? Sem_Descritor : fd;
+}
+
+// pread() fails with ESPIPE on a FIFO, a socket or a terminal, and with
+// EISDIR on a directory, before taking any byte: the look-ups refuse them
+// without the fstat that every look-up would otherwise pay for.
+bool Le_Em(Descritor arquivo, char* destino, std::size_t tamanho, std::uint64_t posicao, std::size_t& lidos) {
+  lidos = 0;
+  for (;;) {
+    ssize_t lido = ::pread(static_cast<int>(arquivo), destino, tamanho, static_cast<off_t>(posicao));
+    if (lido >= 0) {
+      lidos = static_cast<std::size_t>(lido);
+      return true;
+    }
+    if (errno != EINTR) return false;
+  }
+}
+
+bool Tamanho_Regular(Descritor arquivo, std::uint64_t& tamanho) {
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
-    ::close(fd);
-    return false;
-  }
-  const auto tamanho = static_cast<std::size_t>(info.st_size);
-  // Not value-initialised: every byte kept is one the file gave.
-  conteudo.dados.reset(new char[tamanho > 0 ? tamanho : 1]);
-  bool lido_bem = true;
-  while (conteudo.tamanho < tamanho) {
-    ssize_t lido = ::read(fd, conteudo.dados.get() + conteudo.tamanho, tamanho - conteudo.tamanho);
-    if (lido < 0 && errno == EINTR) continue;
-    if (lido < 0) lido_bem = false;
-    if (lido <= 0) break;  // a file cut short since it was opened ends here
-    conteudo.tamanho += static_cast<std::size_t>(lido);
-  }
-  ::close(fd);
-  return lido_bem;
+  if (::fstat(static_cast<int>(arquivo), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) return false;
+  tamanho = static_cast<std::uint64_t>(info.st_size);
+  return true;
 }
 
 }  // namespace quillbook::platform

@@ -45,15 +45,17 @@ using Descritor = std::intptr_t;
 constexpr Descritor Sem_Descritor = -1;
 
 // Opens a regular file for appending (every write lands at its end whatever
-// the position), creating it empty when missing. Never waits: a FIFO or a
-// device of that name is refused, as is anything but a regular file.
+// the position), creating it empty when missing. Never waits, and nothing
+// but a regular file takes a byte: a FIFO or a device of that name is
+// refused here or, at the latest, by the first write of Escreve_Tudo.
 // Sem_Descritor when refused or when it cannot be opened.
 Descritor Abre_Para_Acrescentar(const std::string& caminho);
 
-// Writes every byte, retrying after interrupted and short writes, until all
-// are written or a write fails. Returns how many bytes were written: all of
-// them on success, fewer on failure (those few are in the file). Asks
-// Simula_Escrita before each system write.
+// Writes every byte to a file opened by Abre_Para_Acrescentar, retrying
+// after interrupted and short writes, until all are written or a write
+// fails. Returns how many bytes were written: all of them on success,
+// fewer on failure (those few are in the file). Asks Simula_Escrita before
+// each system write.
 std::size_t Escreve_Tudo(Descritor arquivo, const char* dados, std::size_t tamanho);
 
 // Removes the last `bytes` bytes of the file, measured from its end as it

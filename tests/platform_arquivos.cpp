@@ -1,6 +1,10 @@
+#include <fcntl.h>
 #include <signal.h>
+#include <unistd.h>
+
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <fstream>
 
 #include "platform/arquivos.h"
 #include "tests/ajuda.h"
@@ -178,6 +182,23 @@ TEST_F(Arquivos, LimiteDoSistemaNoMeioDaLinha) {
   EXPECT_EQ(acima, R::Nao_Gravado);
   EXPECT_EQ(dentro, R::Gravado);
   EXPECT_EQ(le("x"), "antes\r\nab\r\n");
+}
+
+// A FIFO with a reader waiting, or a link named like an output, takes no
+// byte, and what the link points to stays as it was.
+TEST_F(Arquivos, FifoComLeitorELigacaoNaoRecebemNada) {
+  ::mkfifo((saida / "fifo").c_str(), 0666);
+  const int leitor = ::open((saida / "fifo").c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(leitor, 0);
+  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "fifo").string(), {"a"}), R::Nao_Gravado);
+  char byte;
+  EXPECT_LE(::read(leitor, &byte, 1), 0);  // nothing there: the end, or nothing yet
+  ::close(leitor);
+  grava(entrada / "alvo", "antes");
+  fs::create_symlink(entrada / "alvo", saida / "x");
+  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {"a"}), R::Nao_Gravado);
+  std::ifstream alvo(entrada / "alvo", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(alvo), {}), "antes");
 }
 
 TEST_F(Arquivos, LigacaoParaDispositivoCheioNaoRecebeNada) {

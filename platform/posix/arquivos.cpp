@@ -2,12 +2,29 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstring>
 
 namespace quillbook::platform {
 namespace {
+
+// Appends at the end of the file, as O_APPEND does, but as a positioned
+// write, which fails (ESPIPE) on a FIFO, a socket or a terminal before
+// taking any byte. A kernel older than 4.16 lacks RWF_APPEND: there the
+// file is asked for its type instead.
+ssize_t acrescenta(int fd, const char* dados, std::size_t tamanho) {
+  iovec parte{const_cast<char*>(dados), tamanho};
+  const ssize_t escrito = ::pwritev2(fd, &parte, 1, 0, RWF_APPEND);
+  if (escrito >= 0 || (errno != EOPNOTSUPP && errno != EINVAL && errno != ENOSYS)) return escrito;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    errno = ESPIPE;
+    return -1;
+  }
+  return ::write(fd, dados, tamanho);
+}
 
 // O_NONBLOCK keeps a FIFO without a reader from hanging the open; the
 // fstat then refuses anything that is not a regular file.
@@ -44,8 +61,15 @@ bool Trunca_Arquivo(const std::string& caminho) {
   return ::close(fd) == 0;
 }
 
+// Every line of the generation opens its file here, so the check that it
+// is a regular file costs no system call of its own: O_NONBLOCK keeps a
+// FIFO without a reader from hanging the open, O_NOFOLLOW refuses a
+// symbolic link (the outputs are deleted at the start and created here as
+// regular files, so a link, to a device or elsewhere, can only have been
+// put there since), and the positioned append of Escreve_Tudo refuses a
+// FIFO with a reader, a socket or a terminal before any byte.
 Descritor Abre_Para_Acrescentar(const std::string& caminho) {
-  int fd = abre_regular(caminho, O_WRONLY | O_APPEND | O_CREAT);
+  int fd = ::open(caminho.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0666);
   return fd < 0 ? Sem_Descritor : fd;
 }
 
@@ -57,7 +81,7 @@ std::size_t Escreve_Tudo(Descritor arquivo, const char* dados, std::size_t taman
     ssize_t escrito = -1;
     switch (Simula_Escrita(pedido)) {
       case Escrita_Simulada::Real:
-        escrito = ::write(fd, dados + total, pedido);
+        escrito = acrescenta(fd, dados + total, pedido);
         break;
       case Escrita_Simulada::Interrompida:
         errno = EINTR;

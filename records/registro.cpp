@@ -114,29 +114,45 @@ void Registro::obrigatorio(const std::string& campo, std::string_view linha) {
   if (Apara(Sem_Ultimo(campo)).empty()) erro(std::string(linha));
 }
 
-int32_t Registro::conclui() {
-  Geracao& g = Estado();
-  if (!g.Lista_Erros.empty() || !g.Lista_Observacoes.empty()) {
-    para_cada_campo([&](const Campo& campo) {
-      if (campo.logado) g.Lista_Log.push_back(Linha_Log(campo.rotulo, campo.largura, campo.original, campo.valor));
-    });
-  }
-  if (!g.Lista_Observacoes.empty()) ++Linha_Registro(codigo_).Qtd_Obs;
-  if (!g.Lista_Erros.empty()) {
-    Grava_Erros(g.Lista_Erros);
-    ++Linha_Registro(codigo_).Qtd_Erros;
-    return -1;
-  }
-  // The line is built once, with its CR LF, and written as it is.
-  std::size_t tamanho = codigo_.size() + 4;
+std::string Registro::monta_linha(std::string_view fim) const {
+  std::size_t tamanho = codigo_.size() + 2 + fim.size();
   para_cada_campo([&](const Campo& campo) { tamanho += campo.valor.size(); });
   std::string linha;
   linha.reserve(tamanho);
   linha.append("|").append(codigo_).append("|");
   para_cada_campo([&](const Campo& campo) { linha += campo.valor; });
-  linha += "\r\n";
-  Trata_Linha_Terminada(linha);
-  ++Linha_Registro(codigo_).Qtd_OK;
+  linha += fim;
+  return linha;
+}
+
+std::string Registro::linha() const { return monta_linha({}); }
+
+void Registro::lista_log() const {
+  Geracao& g = Estado();
+  if (g.Lista_Erros.empty() && g.Lista_Observacoes.empty()) return;
+  para_cada_campo([&](const Campo& campo) {
+    if (campo.logado) g.Lista_Log.push_back(Linha_Log(campo.rotulo, campo.largura, campo.original, campo.valor));
+  });
+}
+
+// A line that did not reach "sped.txt" is not in the file, so it counts as
+// a rejected call: the closers and block 9 count only the lines that are.
+int32_t Registro::conclui() {
+  Geracao& g = Estado();
+  lista_log();
+  Info_Registro& contagem = Linha_Registro(codigo_);
+  if (!g.Lista_Observacoes.empty()) ++contagem.Qtd_Obs;
+  if (!g.Lista_Erros.empty()) {
+    Grava_Erros(g.Lista_Erros);
+    ++contagem.Qtd_Erros;
+    return -1;
+  }
+  // The line is built once, with its CR LF, and written as it is.
+  if (!Trata_Linha_Terminada(monta_linha("\r\n"))) {
+    ++contagem.Qtd_Erros;
+    return -1;
+  }
+  ++contagem.Qtd_OK;
   return 0;
 }
 

@@ -66,7 +66,14 @@ class Registro {
   void erro(std::string linha);
   void falha_se(bool falhou, std::string_view mensagem, const std::string& campo);
 
-  // Observation count, then rejection (-1) or the record line (0).
+  // The record line: "|", the code, "|", then the captured fields.
+  std::string linha() const;
+  // Lists the log lines of the captured fields when the record has errors
+  // or observations, that is when "erro.txt" will show them; conclui()
+  // does it, a caller that writes linha() itself does it first.
+  void lista_log() const;
+  // Observation count, then rejection (-1) or the record line (0 when it
+  // was written to "sped.txt", -1 when it was not).
   int32_t conclui();
 
  private:
@@ -83,6 +90,7 @@ class Registro {
   };
 
   Campo& novo_campo(std::string_view rotulo);
+  std::string monta_linha(std::string_view fim) const;
   template <class Funcao>
   void para_cada_campo(Funcao&& funcao) const;
 

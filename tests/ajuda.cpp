@@ -59,11 +59,8 @@ void Diretorios_Teste::TearDown() {
   Finaliza_SPED();
   platform::Desarma_Falhas();
   platform::Define_Observador_Mensagens({});
+  for (const auto& caminho : protegidos) libera(caminho);
   std::error_code erro;
-  for (const auto& caminho : protegidos) {
-    if (::geteuid() == 0) imutavel(caminho, false);
-    fs::permissions(caminho, fs::perms::owner_all, fs::perm_options::add, erro);
-  }
   fs::remove_all(raiz, erro);
 }
 
@@ -76,6 +73,12 @@ bool Diretorios_Teste::protege(const fs::path& caminho) {
   fs::permissions(caminho, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove, erro);
   return !erro;
+}
+
+void Diretorios_Teste::libera(const fs::path& caminho) {
+  if (::geteuid() == 0) imutavel(caminho, false);
+  std::error_code erro;
+  fs::permissions(caminho, fs::perms::owner_all, fs::perm_options::add, erro);
 }
 
 void Geracao_Teste::SetUp() {

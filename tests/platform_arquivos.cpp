@@ -201,11 +201,5 @@ TEST_F(Arquivos, FifoComLeitorELigacaoNaoRecebemNada) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(alvo), {}), "antes");
 }
 
-TEST_F(Arquivos, LigacaoParaDispositivoCheioNaoRecebeNada) {
-  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  fs::create_symlink("/dev/full", saida / "x");
-  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {"a"}), R::Nao_Gravado);
-}
-
 }  // namespace
 }  // namespace quillbook::teste

@@ -423,17 +423,18 @@ bool Mede_Consultas(const Tamanhos& n, Medida& m, Consulta consulta) {
 
 // ---------------------------------------------------------------- the library
 
-#define QB_FUNCOES(X)                                                                                                 \
-  X(Inicia_SPED)                                                                                                      \
-  X(Finaliza_SPED)                                                                                                    \
-  X(vCOD_CFOP)                                                                                                        \
-  X(vCOD_NCM)                                                                                                         \
-  X(vCod_Municipio)                                                                                                   \
-  X(vCOD_PAIS)                                                                                                        \
-  X(Registro0000) X(Registro0001) X(Registro0005) X(Registro0150) X(Registro0190) X(Registro0200) X(Registro0990)     \
-      X(RegistroC001) X(RegistroC100) X(RegistroC170) X(RegistroC190) X(RegistroC990) X(RegistroD001) X(RegistroD990) \
-          X(RegistroE001) X(RegistroE100) X(RegistroE110) X(RegistroE990) X(RegistroH001) X(RegistroH990)             \
-              X(Registro1001) X(Registro1990) X(Registro9001) X(Registro9900) X(Registro9990) X(Registro9999)
+// clang-format off
+// (clang-format 14 lays this list out differently at every run)
+#define QB_FUNCOES(X)                                                                       \
+  X(Inicia_SPED) X(Finaliza_SPED)                                                           \
+  X(vCOD_CFOP) X(vCOD_NCM) X(vCod_Municipio) X(vCOD_PAIS)                                   \
+  X(Registro0000) X(Registro0001) X(Registro0005) X(Registro0150) X(Registro0190)           \
+  X(Registro0200) X(Registro0990) X(RegistroC001) X(RegistroC100) X(RegistroC170)           \
+  X(RegistroC190) X(RegistroC990) X(RegistroD001) X(RegistroD990) X(RegistroE001)           \
+  X(RegistroE100) X(RegistroE110) X(RegistroE990) X(RegistroH001) X(RegistroH990)           \
+  X(Registro1001) X(Registro1990) X(Registro9001) X(Registro9900) X(Registro9990)           \
+  X(Registro9999)
+// clang-format on
 
 struct Biblioteca {
 #define QB_MEMBRO(nome) decltype(&::nome) nome = nullptr;

@@ -7,16 +7,24 @@
 namespace quillbook {
 namespace {
 
-struct Classes {
-  std::array<bool, 256> permitido{};
-  std::array<bool, 256> numerico{};
-  constexpr Classes() {
-    for (int c = 0; c < 256; ++c) permitido[c] = !(c < 32 || c == '!' || c == '|');
-    for (char c : std::string_view("0123456789,")) numerico[static_cast<unsigned char>(c)] = true;
-  }
-};
+using Classe = std::array<bool, 256>;
 
-constexpr Classes Caracteres;
+constexpr Classe classe_permitida() {
+  Classe classe{};
+  for (int c = 0; c < 256; ++c) classe[c] = !(c < 32 || c == '!' || c == '|');
+  return classe;
+}
+
+constexpr Classe classe_numerica() {
+  Classe classe{};
+  for (char c : std::string_view("0123456789,")) classe[static_cast<unsigned char>(c)] = true;
+  return classe;
+}
+
+// Whole objects of their own, not members of one: clang 14 takes no
+// subobject as a template argument.
+constexpr Classe Permitidos = classe_permitida();
+constexpr Classe Numericos = classe_numerica();
 
 template <class Teste>
 std::string filtra(std::string_view origem, Teste passa) {
@@ -79,28 +87,28 @@ void captura_com_log(std::string& campo, std::string_view valor, int64_t maximo,
 
 }  // namespace
 
-bool Caractere_Permitido(char c) { return Caracteres.permitido[static_cast<unsigned char>(c)]; }
-bool Caractere_Numerico(char c) { return Caracteres.numerico[static_cast<unsigned char>(c)]; }
+bool Caractere_Permitido(char c) { return Permitidos[static_cast<unsigned char>(c)]; }
+bool Caractere_Numerico(char c) { return Numericos[static_cast<unsigned char>(c)]; }
 
 std::string Remove_Especiais(std::string_view origem) { return filtra(origem, Caractere_Permitido); }
 std::string Somente_Numeros(std::string_view origem) { return filtra(origem, Caractere_Numerico); }
 
 void Captura_Texto(std::string& campo, int32_t maximo, std::string_view rotulo) {
-  captura_com_log<Caracteres.permitido>(campo, sem_brancos_iniciais(campo), maximo, rotulo);
+  captura_com_log<Permitidos>(campo, sem_brancos_iniciais(campo), maximo, rotulo);
 }
 
 void Captura_Numero(std::string& campo, uint8_t maximo, std::string_view rotulo) {
-  captura_com_log<Caracteres.numerico>(campo, campo, maximo, rotulo);
+  captura_com_log<Numericos>(campo, campo, maximo, rotulo);
 }
 
 void Captura_Texto(std::string& campo, std::string_view valor, int32_t maximo, std::string_view rotulo,
                    std::size_t largura) {
-  captura<Caracteres.permitido>(campo, sem_brancos_iniciais(valor), maximo, rotulo, largura);
+  captura<Permitidos>(campo, sem_brancos_iniciais(valor), maximo, rotulo, largura);
 }
 
 void Captura_Numero(std::string& campo, std::string_view valor, uint8_t maximo, std::string_view rotulo,
                     std::size_t largura) {
-  captura<Caracteres.numerico>(campo, valor, maximo, rotulo, largura);
+  captura<Numericos>(campo, valor, maximo, rotulo, largura);
 }
 
 std::string Linha_Log(std::string_view rotulo, std::size_t largura, std::string_view original,

@@ -1,0 +1,63 @@
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <string>
+
+#include "platform/arquivos.h"
+#include "tests/ajuda.h"
+
+namespace quillbook::teste {
+namespace {
+
+using Arquivos_Windows = Diretorios_Teste;
+
+// A pipe with a server waiting, and the devices that answer to a file name
+// in any directory, are no files: nothing is written to, read from or
+// connected to them, and nothing waits on them.
+TEST_F(Arquivos_Windows, PipeEDispositivoNaoSaoArquivos) {
+  const std::string pipe = "\\\\.\\pipe\\quillbook-" + std::to_string(GetCurrentProcessId());
+  HANDLE servidor = CreateNamedPipeA(pipe.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
+                                     PIPE_TYPE_BYTE | PIPE_NOWAIT, 1, 4096, 4096, 0, nullptr);
+  ASSERT_NE(servidor, INVALID_HANDLE_VALUE);
+  for (const std::string& caminho :
+       {pipe, std::string("NUL"), (saida / "NUL").string(), (saida / "COM1.txt").string()}) {
+    SCOPED_TRACE(caminho);
+    EXPECT_FALSE(platform::Arquivo_Existe(caminho));
+    EXPECT_FALSE(platform::Acrescenta_Linhas(caminho, {"a"}));
+    EXPECT_FALSE(platform::Trunca_Arquivo(caminho));
+    EXPECT_FALSE(platform::Leitor_Linhas(caminho).aberto());
+  }
+  // No client ever connected: the server may still take one.
+  EXPECT_FALSE(ConnectNamedPipe(servidor, nullptr));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PIPE_LISTENING));
+  CloseHandle(servidor);
+}
+
+// Written and read in binary: CR LF stays two bytes, a lone LF is not made
+// CR LF, and 0x1A ends a table only where the reader says so.
+TEST_F(Arquivos_Windows, BytesSemTraducao) {
+  const std::string caminho = (saida / "x").string();
+  ASSERT_TRUE(platform::Acrescenta_Linhas(caminho, {"a\nb", "\x1A", "c\r"}));
+  EXPECT_EQ(le("x"), "a\nb\r\n\x1A\r\nc\r\r\n");
+  platform::Leitor_Linhas leitor(caminho);
+  std::vector<std::string> lidas;
+  for (std::string linha; leitor.proxima(linha, 10);) lidas.push_back(linha);
+  EXPECT_EQ(lidas, (std::vector<std::string>{"a", "b"}));
+}
+
+// An output kept open by another program without leave to write is told as
+// a failure, and the file keeps its bytes.
+TEST_F(Arquivos_Windows, ArquivoTrancadoPorOutroPrograma) {
+  grava(saida / "sped.txt", "antigo");
+  HANDLE outro = CreateFileA((saida / "sped.txt").string().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(outro, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(platform::Acrescenta_Linhas((saida / "sped.txt").string(), {"L"}));
+  EXPECT_FALSE(platform::Trunca_Arquivo((saida / "sped.txt").string()));
+  EXPECT_FALSE(platform::Apaga_Arquivo((saida / "sped.txt").string()));
+  CloseHandle(outro);
+  EXPECT_EQ(le("sped.txt"), "antigo");
+}
+
+}  // namespace
+}  // namespace quillbook::teste

@@ -55,7 +55,9 @@ class Leitura {
     std::size_t inicio = pos_;
     valor = 0;
     while (!fim() && texto_[pos_] >= '0' && texto_[pos_] <= '9') {
-      if (pos_ - inicio < 9) valor = valor * 10 + (texto_[pos_] - '0');
+      // Saturates instead of overflowing: every test of a date part
+      // refuses a value this large, and leading zeros still count as none.
+      valor = valor < Saturado / 10 ? valor * 10 + (texto_[pos_] - '0') : Saturado;
       ++pos_;
     }
     return pos_ - inicio;
@@ -70,19 +72,20 @@ class Leitura {
   void volta(std::size_t pos) { pos_ = pos; }
 
  private:
+  static constexpr int Saturado = 1'000'000'000;
   std::string_view texto_;
   std::size_t pos_ = 0;
 };
 
 // An hour, then minutes and seconds after the time separator, then AM or
-// PM (the regional texts or the letters): accepted and dropped.
+// PM (the regional texts or the letters): accepted and dropped. An hour
+// alone is a time too. The hour runs 0 to 23, or 1 to 12 before AM or PM.
 bool le_hora(Leitura& l) {
   const auto& regional = platform::Regional();
   int hora = 0, minuto = 0, segundo = 0;
   std::size_t digitos = l.numero(hora);
   if (digitos == 0 || digitos > 2) return false;
-  bool com_minutos = l.consome(regional.separador_hora);
-  if (com_minutos) {
+  if (l.consome(regional.separador_hora)) {
     digitos = l.numero(minuto);
     if (digitos == 0 || digitos > 2 || minuto > 59) return false;
     if (l.consome(regional.separador_hora)) {
@@ -99,9 +102,7 @@ bool le_hora(Leitura& l) {
       break;
     }
   }
-  // A bare number is no time: it needs its minutes or AM/PM.
-  if (!com_minutos && !meio_dia) return false;
-  if (meio_dia ? hora > 12 : hora > 23) return false;
+  if (meio_dia ? hora < 1 || hora > 12 : hora > 23) return false;
   l.pula_brancos();
   return l.fim();
 }
@@ -154,7 +155,9 @@ std::optional<Data> converte(std::string_view texto) {
         ia = 0, im = 1, id = 2;
         break;
     }
-    tamanhos = toma(d.dia, id, 2) && toma(d.mes, im, 2) && toma(ano_lido, ia, 4);
+    // A year of three or more digits is the year as written ('02009' is
+    // 2009); the calendar test refuses one above 9999.
+    tamanhos = toma(d.dia, id, 2) && toma(d.mes, im, 2) && toma(ano_lido, ia, std::string_view::npos);
     digitos_ano = digitos[ia];
     d.ano = digitos_ano <= 2 ? ano_da_janela(ano_lido) : ano_lido;
   } else {

@@ -24,21 +24,31 @@ Lista abre_bloco() {
 
 }  // namespace
 
-void Grava_Linhas(const std::string& caminho, const Lista& linhas) {
-  if (!platform::Acrescenta_Linhas(caminho, linhas))
-    platform::Mostra_Mensagem("Erro ao tentar escrever no arquivo " + caminho);
+bool Grava_Linhas(const std::string& caminho, const Lista& linhas) {
+  switch (platform::Acrescenta_Linhas(caminho, linhas)) {
+    case platform::Resultado_Acrescimo::Gravado:
+      return true;
+    case platform::Resultado_Acrescimo::Nao_Gravado:
+      platform::Mostra_Mensagem("Erro ao tentar escrever no arquivo " + caminho);
+      return false;
+    case platform::Resultado_Acrescimo::Danificado:
+      break;
+  }
+  platform::Mostra_Mensagem("Erro ao tentar desfazer a escrita incompleta no arquivo " + caminho);
+  return false;
 }
 
-void Trata_Linha(std::string_view linha) {
-  if (!Verifica_Inicio()) return;
+bool Trata_Linha(std::string_view linha) {
+  if (!Verifica_Inicio()) return false;
   Geracao& g = Estado();
-  Grava_Linhas(g.Caminho_SPED, {std::string(linha)});
+  const bool gravada = Grava_Linhas(g.Caminho_SPED, {std::string(linha)});
   if (!g.Lista_Observacoes.empty()) {
     Lista bloco = abre_bloco();
     acrescenta_secao(bloco, "\tObservação do Registro:", g.Lista_Observacoes);
     Grava_Linhas(g.Caminho_Erro, bloco);
   }
   Esvazia_Listas();
+  return gravada;
 }
 
 void Grava_Erros(const Lista& erros) {

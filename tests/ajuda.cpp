@@ -37,7 +37,7 @@ void Diretorios_Teste::cria_tabelas() const {
 
 void Diretorios_Teste::TearDown() {
   Finaliza_SPED();
-  platform::Falha_Na_Escrita(0);
+  platform::Desarma_Falhas();
   platform::Define_Observador_Mensagens({});
   std::error_code erro;
   for (const auto& caminho : protegidos) protege_arquivo(caminho, false);

@@ -71,6 +71,62 @@ TEST(Datas, FormataDataNaOrdemRegional) {
   }
 }
 
+// The time of day after a date or on its own, and the digits of a year,
+// read alike whichever of day and month comes first.
+TEST(Datas, HoraEAnoNasDuasOrdens) {
+  platform::Configuracao_Regional brasileira, americana;
+  americana.ordem = platform::Ordem_Data::MDA, americana.texto_am = "AM", americana.texto_pm = "PM";
+  const std::string atual = std::to_string(platform::Ano_Corrente());
+  struct Caso {
+    const char *dma, *mda;
+    std::string data;
+  };
+  const Caso casos[] = {
+      // An hour alone is a time of day: after the date, after its final
+      // separator, or with no date at all.
+      {"1/1/1/1", "1/1/1/1", "0101" + janela(1)},
+      {"31/12/2009 10", "12/31/2009 10", "31122009"},
+      {"31/12/2009 0", "12/31/2009 0", "31122009"},
+      {"31/12/2009/23 ", "12/31/2009/23 ", "31122009"},
+      {"31/12 7", "12/31 7", "3112" + atual},
+      {"31/12/ 7", "12/31/ 7", "3112" + atual},
+      {"10", "10", "30121899"},
+      {" 0 ", " 0 ", "30121899"},
+      {"24", "24", ""},
+      {"31/12/2009 24", "12/31/2009 24", ""},
+      {"31/12/2009 010", "12/31/2009 010", ""},
+      {"31/12/2009 10 11", "12/31/2009 10 11", ""},
+      {"31/12/2009 10/", "12/31/2009 10/", ""},
+      // Before AM or PM the hour is 1 to 12.
+      {"31/12/2009 12 AM", "12/31/2009 12 AM", "31122009"},
+      {"31/12/2009 1pm", "12/31/2009 1pm", "31122009"},
+      {"31/12/2009 0 AM", "12/31/2009 0 AM", ""},
+      {"31/12/2009 13 PM", "12/31/2009 13 PM", ""},
+      {"0:30 AM", "0:30 AM", ""},
+      {"12:30 am", "12:30 am", "30121899"},
+      // A year of three or more digits is the year as written, up to 9999.
+      {"1/2/100", "2/1/100", "01020100"},
+      {"1/2/0009", "2/1/0009", "01020009"},
+      {"1/2/9999", "2/1/9999", "01029999"},
+      {"1/2/02009", "2/1/02009", "01022009"},
+      {"1/2/00000002009", "2/1/00000002009", "01022009"},
+      {"1/2/10000", "2/1/10000", ""},
+      {"1/2/99999999999", "2/1/99999999999", ""},
+      // Blanks inside the date still break it.
+      {"31/ 12/2009", "12/ 31/2009", ""},
+      {"31 /12/2009", "12 /31/2009", ""},
+      {"1/2/ 2009", "2/1/ 2009", ""},
+  };
+  for (const auto& [dma, mda, data] : casos) {
+    {
+      Regional_Local local(brasileira);
+      EXPECT_EQ(formata(dma), data) << dma;
+    }
+    Regional_Local local(americana);
+    EXPECT_EQ(formata(mda), data) << mda;
+  }
+}
+
 TEST(Datas, ValidaData) {
   for (const char* data : {"31122009|", "29022008|", "29022000", "01010001", "311220"})
     EXPECT_TRUE(Valida_Data(data)) << data;

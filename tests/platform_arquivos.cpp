@@ -40,13 +40,74 @@ TEST_F(Arquivos, LeitorDeLinhas) {
     EXPECT_FALSE(platform::Leitor_Linhas((entrada / nome).string()).aberto()) << nome;
 }
 
+using R = platform::Resultado_Acrescimo;
+
 TEST_F(Arquivos, AcrescentaSoEmArquivoRegular) {
   std::vector<std::string> nomes = {"", "nada/x"};
   if (cria_fifo(saida / "fifo")) nomes.push_back("fifo");
-  for (const auto& nome : nomes) EXPECT_FALSE(platform::Acrescenta_Linhas((saida / nome).string(), {"a"})) << nome;
-  EXPECT_TRUE(platform::Acrescenta_Linhas((saida / "x").string(), {"a", "", "b"}));
-  EXPECT_TRUE(platform::Acrescenta_Linhas((saida / "x").string(), {}));
+  for (const auto& nome : nomes)
+    EXPECT_EQ(platform::Acrescenta_Linhas((saida / nome).string(), {"a"}), R::Nao_Gravado) << nome;
+  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {"a", "", "b"}), R::Gravado);
+  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {}), R::Gravado);
   EXPECT_EQ(le("x"), "a\r\n\r\nb\r\n");
+}
+
+// A write that fails after any number of its bytes leaves the file as it
+// was, and the next append goes on from there.
+TEST_F(Arquivos, EscritaQueFalhaNoMeioEDesfeita) {
+  const std::string caminho = (saida / "x").string();
+  const std::vector<std::string> bloco = {"|0150|P000700|Rua da Praia|", "", "fim"};
+  const std::size_t tamanho = platform::Acrescenta_Linhas(caminho, bloco) == R::Gravado ? le("x").size() : 0;
+  ASSERT_EQ(tamanho, 36u);
+  for (std::size_t apos : {std::size_t{1}, std::size_t{20}, std::size_t{29}, std::size_t{30}, tamanho - 1}) {
+    for (bool irregulares : {false, true}) {
+      SCOPED_TRACE(std::to_string(apos) + (irregulares ? " short and interrupted" : ""));
+      grava(saida / "x", "antes\r\n");
+      platform::Escritas_Irregulares(irregulares ? 3 : 0, irregulares);
+      platform::Falha_Na_Escrita(1, apos);
+      EXPECT_EQ(platform::Acrescenta_Linhas(caminho, bloco), R::Nao_Gravado);
+      EXPECT_EQ(le("x"), "antes\r\n");
+      EXPECT_EQ(platform::Acrescenta_Linhas(caminho, {"b"}), R::Gravado);
+      EXPECT_EQ(le("x"), "antes\r\nb\r\n");
+    }
+  }
+  platform::Desarma_Falhas();
+  platform::Falha_Na_Escrita(2);  // the second append from now, without opening its file
+  EXPECT_EQ(platform::Acrescenta_Linhas(caminho, {"c"}), R::Gravado);
+  EXPECT_EQ(platform::Acrescenta_Linhas(caminho, {"d"}), R::Nao_Gravado);
+  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "novo").string(), {"d"}), R::Gravado);
+  EXPECT_EQ(le("x"), "antes\r\nb\r\nc\r\n");
+}
+
+// Short and interrupted writes are carried on to the last byte.
+TEST_F(Arquivos, EscritasCurtasEInterrompidasSaoRetomadas) {
+  std::string longa;
+  for (int c = 0; c < 5000; ++c) longa += static_cast<char>(c % 251 + 1);
+  for (std::size_t maximo : {std::size_t{1}, std::size_t{7}, std::size_t{4096}}) {
+    fs::remove(saida / "x");
+    platform::Escritas_Irregulares(maximo, maximo != 4096);
+    EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {longa, "", longa}), R::Gravado) << maximo;
+    EXPECT_EQ(le("x"), longa + "\r\n\r\n" + longa + "\r\n") << maximo;
+  }
+}
+
+// Where the cut-back fails too, the append says so: the file may hold a
+// part of the lines.
+TEST_F(Arquivos, CorteQueFalhaEDito) {
+  grava(saida / "x", "antes\r\n");
+  platform::Falha_No_Corte(true);
+  platform::Falha_Na_Escrita(1, 3);
+  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {"abcdef"}), R::Danificado);
+  EXPECT_EQ(le("x"), "antes\r\nabc");
+  platform::Falha_Na_Escrita(1);  // nothing written: nothing to cut
+  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {"g"}), R::Nao_Gravado);
+  EXPECT_EQ(le("x"), "antes\r\nabc");
+}
+
+TEST_F(Arquivos, LigacaoParaDispositivoCheioNaoRecebeNada) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  fs::create_symlink("/dev/full", saida / "x");
+  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {"a"}), R::Nao_Gravado);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Block H inventory: the inventory date, the ownership indicator with its
 // long caption, numeric captures of quantities, and the block's counts.
+#include <utility>
+
 #include "exports/quillbook.h"
 #include "tests/registros_ajuda.h"
 
@@ -19,6 +21,41 @@ TEST_F(BlocoH, InventoryDateIsTested) {
   EXPECT_EQ(c.erro, linhas({"", " REGISTRO H005", log_campo("Data do inventário:", 23, "", "|"),
                             log_campo("Valor total do estoque:", 23, "1", "1|"), "",
                             "\tErro(s) do Registro:", "\t  -1   Data Final Inválida (AAAAMMDD) : |"}));
+}
+
+TEST_F(BlocoH, InventoryDateReadsTimeOfDayAndYearInEitherRegionalOrder) {
+  platform::Configuracao_Regional brasileira, americana;
+  americana.ordem = platform::Ordem_Data::MDA;
+  struct Caso {
+    const char *dma, *mda, *data;
+  };
+  const Caso aceitos[] = {{"1/1/1/1", "1/1/1/1", "01012001"},
+                          {"31/12/2009 10", "12/31/2009 10", "31122009"},
+                          {"31/12/2009 12 PM", "12/31/2009 12 PM", "31122009"},
+                          {"1/1/02009", "1/1/02009", "01012009"},
+                          {"10", "10", "30121899"}};
+  for (const auto& [dma, mda, data] : aceitos) {
+    for (const auto& [conf, texto] : {std::pair{brasileira, dma}, std::pair{americana, mda}}) {
+      Regional_Local local(conf);
+      EXPECT_EQ(chama([&] { return RegistroH005(texto, "1"); }).sped, linhas({std::string("|H005|") + data + "|1|"}))
+          << texto;
+    }
+  }
+  const std::pair<const char*, const char*> rejeitados[] = {{"24", "24"},
+                                                            {"31/12/2009 0 AM", "12/31/2009 0 AM"},
+                                                            {"31/12/2009 13 PM", "12/31/2009 13 PM"},
+                                                            {"1/1/10000", "1/1/10000"}};
+  for (const auto& [dma, mda] : rejeitados) {
+    for (const auto& [conf, texto] : {std::pair{brasileira, dma}, std::pair{americana, mda}}) {
+      Regional_Local local(conf);
+      Chamada c = chama([&] { return RegistroH005(texto, "1"); });
+      EXPECT_EQ(c.resultado, -1) << texto;
+      EXPECT_EQ(c.erro, linhas({"", " REGISTRO H005", log_campo("Data do inventário:", 23, "", "|"),
+                                log_campo("Valor total do estoque:", 23, "1", "1|"), "",
+                                "\tErro(s) do Registro:", "\t  -1   Data Final Inválida (AAAAMMDD) : |"}))
+          << texto;
+    }
+  }
 }
 
 TEST_F(BlocoH, OwnershipIndicatorIsTestedOnItsFirstCharacter) {

@@ -12,7 +12,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Validador = uint8_t (*)(const char*);
+using Validador = uint8_t(QB_CALL*)(const char*);
 
 const char* const Tabelas[] = {"cfop.res", "municipio.res", "ncm.res", "pais.res"};
 

@@ -9,13 +9,6 @@
 namespace quillbook::platform {
 namespace {
 
-int escritas_ate_falha = 0;
-
-bool escrita_injetada_falha() {
-  if (escritas_ate_falha <= 0) return false;
-  return --escritas_ate_falha == 0;
-}
-
 // O_NONBLOCK keeps a FIFO without a reader from hanging the open; the
 // fstat then refuses anything that is not a regular file.
 int abre_regular(const std::string& caminho, int modo) {
@@ -51,39 +44,52 @@ bool Trunca_Arquivo(const std::string& caminho) {
   return ::close(fd) == 0;
 }
 
-bool Escreve_Tudo(int fd, const char* dados, std::size_t tamanho) {
-  while (tamanho > 0) {
-    ssize_t escrito = ::write(fd, dados, tamanho);
+Descritor Abre_Para_Acrescentar(const std::string& caminho) {
+  int fd = abre_regular(caminho, O_WRONLY | O_APPEND | O_CREAT);
+  return fd < 0 ? Sem_Descritor : fd;
+}
+
+std::size_t Escreve_Tudo(Descritor arquivo, const char* dados, std::size_t tamanho) {
+  const int fd = static_cast<int>(arquivo);
+  std::size_t total = 0;
+  while (total < tamanho) {
+    std::size_t pedido = tamanho - total;
+    ssize_t escrito = -1;
+    switch (Simula_Escrita(pedido)) {
+      case Escrita_Simulada::Real:
+        escrito = ::write(fd, dados + total, pedido);
+        break;
+      case Escrita_Simulada::Interrompida:
+        errno = EINTR;
+        break;
+      case Escrita_Simulada::Falha:
+        errno = ENOSPC;
+        break;
+    }
     if (escrito < 0) {
       if (errno == EINTR) continue;
-      return false;
+      break;
     }
-    if (escrito == 0) return false;
-    dados += escrito;
-    tamanho -= static_cast<std::size_t>(escrito);
+    if (escrito == 0) break;
+    total += static_cast<std::size_t>(escrito);
   }
-  return true;
+  return total;
 }
 
-void Falha_Na_Escrita(int n) { escritas_ate_falha = n; }
-
-bool Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string>& linhas) {
-  if (escrita_injetada_falha()) return false;
-  std::string conteudo;
-  std::size_t total = 0;
-  for (const auto& linha : linhas) total += linha.size() + 2;
-  conteudo.reserve(total);
-  for (const auto& linha : linhas) {
-    conteudo += linha;
-    conteudo += "\r\n";
+bool Corta_Final(Descritor arquivo, std::size_t bytes) {
+  const int fd = static_cast<int>(arquivo);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || info.st_size < 0 || static_cast<std::size_t>(info.st_size) < bytes) return false;
+  const off_t tamanho = info.st_size - static_cast<off_t>(bytes);
+  for (;;) {
+    if (::ftruncate(fd, tamanho) == 0) return true;
+    if (errno != EINTR) return false;
   }
-  int fd = abre_regular(caminho, O_WRONLY | O_APPEND | O_CREAT);
-  if (fd < 0) return false;
-  bool escrito = Escreve_Tudo(fd, conteudo.data(), conteudo.size());
-  // close() reports the errors a delayed write met (NFS, a full disk).
-  bool fechado = ::close(fd) == 0;
-  return escrito && fechado;
 }
+
+// close() reports the errors a delayed write met (NFS, a full disk). It is
+// not retried after EINTR: the descriptor is already released then.
+bool Fecha(Descritor arquivo) { return ::close(static_cast<int>(arquivo)) == 0; }
 
 Leitor_Linhas::Leitor_Linhas(const std::string& caminho)
     : fd_(abre_regular(caminho, O_RDONLY)), bloco_(fd_ >= 0 ? new char[Tamanho_Bloco] : nullptr) {}

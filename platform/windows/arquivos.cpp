@@ -4,17 +4,11 @@
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace quillbook::platform {
 namespace {
-
-int escritas_ate_falha = 0;
-
-bool escrita_injetada_falha() {
-  if (escritas_ate_falha <= 0) return false;
-  return --escritas_ate_falha == 0;
-}
 
 // Every file is shared for reading, writing and deletion while the library
 // holds it for the length of one call, as a POSIX file is.
@@ -47,17 +41,6 @@ HANDLE abre_regular(const std::string& caminho, DWORD acesso, DWORD disposicao) 
   return arquivo;
 }
 
-bool escreve_tudo(HANDLE arquivo, const char* dados, std::size_t tamanho) {
-  while (tamanho > 0) {
-    DWORD parte = tamanho > 0x10000000 ? 0x10000000 : static_cast<DWORD>(tamanho);
-    DWORD escrito = 0;
-    if (!WriteFile(arquivo, dados, parte, &escrito, nullptr) || escrito == 0) return false;
-    dados += escrito;
-    tamanho -= escrito;
-  }
-  return true;
-}
-
 DWORD atributos(const std::string& caminho) { return GetFileAttributesA(caminho.c_str()); }
 
 }  // namespace
@@ -84,32 +67,44 @@ bool Trunca_Arquivo(const std::string& caminho) {
   return CloseHandle(arquivo) != 0 && truncado;
 }
 
-bool Escreve_Tudo(int fd, const char* dados, std::size_t tamanho) {
-  intptr_t arquivo = _get_osfhandle(fd);
-  if (arquivo == -1) return false;
-  return escreve_tudo(reinterpret_cast<HANDLE>(arquivo), dados, tamanho);
+Descritor Abre_Para_Acrescentar(const std::string& caminho) {
+  // Write access, not append-only access: the cut-back of a failed append
+  // needs it. Every write still lands at the end (see Escreve_Tudo).
+  HANDLE arquivo = abre_regular(caminho, GENERIC_WRITE, OPEN_ALWAYS);
+  return arquivo == INVALID_HANDLE_VALUE ? Sem_Descritor : reinterpret_cast<Descritor>(arquivo);
 }
 
-void Falha_Na_Escrita(int n) { escritas_ate_falha = n; }
-
-bool Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string>& linhas) {
-  if (escrita_injetada_falha()) return false;
-  std::string conteudo;
+std::size_t Escreve_Tudo(Descritor arquivo, const char* dados, std::size_t tamanho) {
   std::size_t total = 0;
-  for (const auto& linha : linhas) total += linha.size() + 2;
-  conteudo.reserve(total);
-  for (const auto& linha : linhas) {
-    conteudo += linha;
-    conteudo += "\r\n";
+  while (total < tamanho) {
+    std::size_t pedido = std::min<std::size_t>(tamanho - total, 1u << 30);
+    const Escrita_Simulada simulada = Simula_Escrita(pedido);
+    if (simulada == Escrita_Simulada::Interrompida) continue;
+    if (simulada == Escrita_Simulada::Falha) break;
+    // An offset of all ones writes at the end of the file as it then is,
+    // whatever another program wrote there meanwhile.
+    OVERLAPPED no_fim{};
+    no_fim.Offset = 0xFFFFFFFF;
+    no_fim.OffsetHigh = 0xFFFFFFFF;
+    DWORD escrito = 0;
+    if (!WriteFile(reinterpret_cast<HANDLE>(arquivo), dados + total, static_cast<DWORD>(pedido), &escrito, &no_fim) ||
+        escrito == 0)
+      break;
+    total += escrito;
   }
-  // Append-only access: every write lands at the end of the file, whatever
-  // another program wrote there meanwhile.
-  HANDLE arquivo = abre_regular(caminho, FILE_APPEND_DATA, OPEN_ALWAYS);
-  if (arquivo == INVALID_HANDLE_VALUE) return false;
-  bool escrito = escreve_tudo(arquivo, conteudo.data(), conteudo.size());
-  bool fechado = CloseHandle(arquivo) != 0;
-  return escrito && fechado;
+  return total;
 }
+
+bool Corta_Final(Descritor arquivo, std::size_t bytes) {
+  HANDLE handle = reinterpret_cast<HANDLE>(arquivo);
+  LARGE_INTEGER tamanho;
+  if (!GetFileSizeEx(handle, &tamanho) || static_cast<unsigned long long>(tamanho.QuadPart) < bytes) return false;
+  tamanho.QuadPart -= static_cast<LONGLONG>(bytes);
+  return SetFilePointerEx(handle, tamanho, nullptr, FILE_BEGIN) && SetEndOfFile(handle);
+}
+
+// CloseHandle, like close() elsewhere, is where a delayed write may fail.
+bool Fecha(Descritor arquivo) { return CloseHandle(reinterpret_cast<HANDLE>(arquivo)) != 0; }
 
 // The table is read through a C runtime descriptor in binary mode: no CR LF
 // translation and no stop at 0x1A but the reader's own.

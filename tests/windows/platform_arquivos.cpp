@@ -10,6 +10,7 @@ namespace quillbook::teste {
 namespace {
 
 using Arquivos_Windows = Diretorios_Teste;
+using R = platform::Resultado_Acrescimo;
 
 // A pipe with a server waiting, and the devices that answer to a file name
 // in any directory, are no files: nothing is written to, read from or
@@ -23,7 +24,7 @@ TEST_F(Arquivos_Windows, PipeEDispositivoNaoSaoArquivos) {
        {pipe, std::string("NUL"), (saida / "NUL").string(), (saida / "COM1.txt").string()}) {
     SCOPED_TRACE(caminho);
     EXPECT_FALSE(platform::Arquivo_Existe(caminho));
-    EXPECT_FALSE(platform::Acrescenta_Linhas(caminho, {"a"}));
+    EXPECT_EQ(platform::Acrescenta_Linhas(caminho, {"a"}), R::Nao_Gravado);
     EXPECT_FALSE(platform::Trunca_Arquivo(caminho));
     EXPECT_FALSE(platform::Leitor_Linhas(caminho).aberto());
   }
@@ -37,7 +38,7 @@ TEST_F(Arquivos_Windows, PipeEDispositivoNaoSaoArquivos) {
 // CR LF, and 0x1A ends a table only where the reader says so.
 TEST_F(Arquivos_Windows, BytesSemTraducao) {
   const std::string caminho = (saida / "x").string();
-  ASSERT_TRUE(platform::Acrescenta_Linhas(caminho, {"a\nb", "\x1A", "c\r"}));
+  ASSERT_EQ(platform::Acrescenta_Linhas(caminho, {"a\nb", "\x1A", "c\r"}), R::Gravado);
   EXPECT_EQ(le("x"), "a\nb\r\n\x1A\r\nc\r\r\n");
   platform::Leitor_Linhas leitor(caminho);
   std::vector<std::string> lidas;
@@ -52,7 +53,7 @@ TEST_F(Arquivos_Windows, ArquivoTrancadoPorOutroPrograma) {
   HANDLE outro = CreateFileA((saida / "sped.txt").string().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(outro, INVALID_HANDLE_VALUE);
-  EXPECT_FALSE(platform::Acrescenta_Linhas((saida / "sped.txt").string(), {"L"}));
+  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "sped.txt").string(), {"L"}), R::Nao_Gravado);
   EXPECT_FALSE(platform::Trunca_Arquivo((saida / "sped.txt").string()));
   EXPECT_FALSE(platform::Apaga_Arquivo((saida / "sped.txt").string()));
   CloseHandle(outro);

@@ -3,7 +3,7 @@
 # complete sample file into ./out from the tables in examples/tables.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash .ci/setup
+bash .ci/setup build
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DQB_TESTS=OFF
 cmake --build build/release -j"$(nproc 2>/dev/null || echo 4)"
 mkdir -p out

@@ -1,14 +1,49 @@
+#include <langinfo.h>
+#include <locale.h>
 #include <unistd.h>
+#include <cstdlib>
 #include <string>
 
 #include "platform/arquivos.h"
+#include "platform/conversao.h"
 #include "platform/sistema.h"
 
 namespace quillbook::platform {
+namespace {
 
-// No dialog here: the message and a line feed go to standard error at once.
+// The locale that names the user's character set: LC_ALL, then LC_CTYPE,
+// then LANG, the first that is set and not empty.
+std::string locale_dos_caracteres() {
+  for (const char* variavel : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+    const char* valor = std::getenv(variavel);
+    if (valor != nullptr && *valor != '\0') return valor;
+  }
+  return {};
+}
+
+// Asked of the C library through a locale object of our own: the host's
+// locale is never changed. A locale that is not installed, or whose
+// character set is single-byte, gets the library's bytes as they are.
+bool terminal_em_utf8() {
+  const std::string nome = locale_dos_caracteres();
+  if (nome.empty()) return false;
+  locale_t loc = newlocale(LC_CTYPE_MASK, nome.c_str(), static_cast<locale_t>(0));
+  if (loc == static_cast<locale_t>(0)) return false;
+  const std::string conjunto = nl_langinfo_l(CODESET, loc);
+  freelocale(loc);
+  return conjunto == "UTF-8";
+}
+
+// Read at load, as the regional settings are: the environment the process
+// started with decides.
+const bool Em_Utf8 = terminal_em_utf8();
+
+}  // namespace
+
+// No dialog here: the message, in the terminal's character set, and a line
+// feed go to standard error at once.
 void Exibe_Mensagem(std::string_view texto) {
-  std::string linha(texto);
+  std::string linha = Em_Utf8 ? Windows1252_Para_Utf8(texto) : std::string(texto);
   linha += '\n';
   // Nowhere is left to report a failing standard error.
   static_cast<void>(Escreve_Tudo(STDERR_FILENO, linha.data(), linha.size()));

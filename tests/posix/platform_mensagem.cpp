@@ -1,26 +1,84 @@
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "platform/mensagem.h"
 #include "tests/ajuda.h"
 
 namespace quillbook::teste {
 namespace {
 
-// Without an observer the message's bytes and a line feed reach standard
-// error at once.
-TEST(Mensagem, VaiParaOErroPadrao) {
+// What the messages put on standard error, read back through a pipe.
+std::string escrito_no_erro_padrao(std::initializer_list<std::string_view> textos) {
   int tubo[2];
-  ASSERT_EQ(::pipe(tubo), 0);
+  if (::pipe(tubo) != 0) return "pipe failed";
   int erro_padrao = ::dup(STDERR_FILENO);
   ::dup2(tubo[1], STDERR_FILENO);
-  platform::Mostra_Mensagem("Função\x1A");
-  platform::Mostra_Mensagem("");
+  for (auto texto : textos) platform::Mostra_Mensagem(texto);
   ::dup2(erro_padrao, STDERR_FILENO);
   for (int fd : {erro_padrao, tubo[1]}) ::close(fd);
-  std::string lido(32, '\0');
+  std::string lido(64, '\0');
   lido.resize(static_cast<std::size_t>(std::max<ssize_t>(0, ::read(tubo[0], lido.data(), lido.size()))));
   ::close(tubo[0]);
-  EXPECT_EQ(lido, "Função\x1A\n\n");
+  return lido;
+}
+
+std::string utf8(const char8_t* texto) { return reinterpret_cast<const char*>(texto); }
+
+// The character set is that of the environment the library was loaded in,
+// so each case loads it again in a child process, which compares the bytes
+// itself and answers by its exit code.
+void confere_no_ambiente(const char* lc_all, const char* lc_ctype, const char* lang,
+                         std::initializer_list<std::string_view> textos, const std::string& esperado) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const char* valores[] = {lc_all, lc_ctype, lang};
+  const char* nomes[] = {"LC_ALL", "LC_CTYPE", "LANG"};
+  for (int i = 0; i < 3; ++i) valores[i] ? ::setenv(nomes[i], valores[i], 1) : ::unsetenv(nomes[i]);
+  EXPECT_EXIT(
+      {
+        const std::string lido = escrito_no_erro_padrao(textos);
+        std::fprintf(stderr, "[%s]", lido.c_str());
+        std::exit(lido == esperado ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "")
+      << "LC_ALL=" << (lc_all ? lc_all : "-") << " LC_CTYPE=" << (lc_ctype ? lc_ctype : "-")
+      << " LANG=" << (lang ? lang : "-");
+}
+
+// Without an observer the message's bytes and a line feed reach standard
+// error at once; a locale that is single-byte or unknown gets them as they
+// are.
+TEST(Mensagem, VaiParaOErroPadrao) {
+  confere_no_ambiente("C", nullptr, nullptr, {"Função\x1A", ""}, "Função\x1A\n\n");
+  confere_no_ambiente(nullptr, nullptr, nullptr, {"Função"}, "Função\n");
+  confere_no_ambiente("xx_YY.UTF-8", nullptr, nullptr, {"Função"}, "Função\n");
+}
+
+// Under a UTF-8 locale the Windows-1252 message is written in UTF-8; the
+// locale is LC_ALL's, else LC_CTYPE's, else LANG's.
+TEST(Mensagem, EmUtf8ConformeOLocaleDoAmbiente) {
+  const std::string convertida = utf8(u8"Função Inicia_SPED não chamada\n");
+  const std::string_view mensagem = "Função Inicia_SPED não chamada";
+  confere_no_ambiente("pt_BR.UTF-8", "C", "C", {mensagem}, convertida);
+  confere_no_ambiente("", "en_US.UTF-8", "C", {mensagem}, convertida);
+  confere_no_ambiente(nullptr, nullptr, "pt_BR.UTF-8", {mensagem}, convertida);
+  confere_no_ambiente("C", "pt_BR.UTF-8", "pt_BR.UTF-8", {mensagem}, std::string(mensagem) + "\n");
+  confere_no_ambiente(nullptr, "C", "pt_BR.UTF-8", {mensagem}, std::string(mensagem) + "\n");
+}
+
+// The tests' observer sees the library's own bytes whatever the locale.
+TEST(Mensagem, ObservadorVeOsBytesDaBiblioteca) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  ::setenv("LC_ALL", "pt_BR.UTF-8", 1);
+  EXPECT_EXIT(
+      {
+        std::string visto;
+        platform::Define_Observador_Mensagens([&](std::string_view texto) { visto = texto; });
+        const std::string lido = escrito_no_erro_padrao({"Função"});
+        std::exit(visto == "Função" && lido.empty() ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

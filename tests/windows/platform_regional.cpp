@@ -1,3 +1,6 @@
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
 #include "platform/regional.h"
 #include "tests/ajuda.h"
 
@@ -34,6 +37,19 @@ TEST(Regional_Windows, LidaDoLocaleOuBrasileira) {
   Configuracao_Regional americana = Le_Configuracao("en-US", "");
   EXPECT_EQ(americana.texto_am + " " + americana.texto_pm, "AM PM");
   EXPECT_EQ(Le_Configuracao("", "").texto_am, "");
+}
+
+// The settings in force are the user's own (CI runs the suite as a user of
+// the United States, so that they differ from the Brazilian ones).
+TEST(Regional_Windows, EmVigorSaoAsDoUsuario) {
+  char texto[80];
+  ASSERT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, texto, sizeof texto), 0);
+  EXPECT_EQ(Regional().separador_decimal, texto);
+  ASSERT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, texto, sizeof texto), 0);
+  const std::string formato = texto;
+  const std::size_t ano = formato.find('y'), mes = formato.find('M'), dia = formato.find('d');
+  const Ordem_Data ordem = ano < mes ? Ordem_Data::AMD : mes < dia ? Ordem_Data::MDA : Ordem_Data::DMA;
+  EXPECT_EQ(Regional().ordem, ordem) << formato;
 }
 
 }  // namespace

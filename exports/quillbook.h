@@ -14,7 +14,9 @@
  * Results. Inicia_SPED and every record function return 0 (done) or -1
  * (refused or rejected: the reason is in erro.txt, in the record's block,
  * or, for a failure of the generation itself, on standard error, or in a
- * message box on Windows). Validators return one byte, 1 (valid) or 0.
+ * message box on Windows). A record whose line could not be written to
+ * sped.txt answers -1 too and counts as rejected; sped.txt then holds
+ * nothing of it. Validators return one byte, 1 (valid) or 0.
  *
  * Texts. Every parameter is a NUL-terminated 8-bit text in Windows-1252,
  * the code page of the files written; a NULL pointer is the empty text. The
@@ -59,8 +61,9 @@ extern "C" {
  * reference tables (cfop.res, municipio.res, ncm.res, pais.res; names are
  * case-sensitive) from Diretorio_Entrada. Returns 0 when started; -1 when a
  * generation is already running (silently) or a directory or table is
- * missing (after a message). Old sped.txt, erro.txt and log.txt are
- * replaced, and the replacement is noted at the head of erro.txt. */
+ * missing (after a message); an empty or NULL directory counts as missing.
+ * Old sped.txt, erro.txt and log.txt are replaced, and each replacement is
+ * noted at the head of erro.txt. */
 QB_API int32_t QB_CALL Inicia_SPED(const char *Diretorio_Saida, const char *Diretorio_Entrada);
 
 /* Closes the generation: writes log.txt with the counts of every record

@@ -26,9 +26,10 @@ bool falha(const std::string& mensagem) {
 bool testa_entradas(std::string_view saida, std::string_view entrada, const Geracao& g) {
   std::string dir_saida = std::string(saida) + platform::Separador_Diretorio;
   std::string dir_entrada = std::string(entrada) + platform::Separador_Diretorio;
-  if (!platform::Diretorio_Existe(dir_saida))
+  // An empty directory would put the files at the root of the file system.
+  if (saida.empty() || !platform::Diretorio_Existe(dir_saida))
     return falha("Erro. Diretório de saída informado inexistente. " + dir_saida);
-  if (!platform::Diretorio_Existe(dir_entrada))
+  if (entrada.empty() || !platform::Diretorio_Existe(dir_entrada))
     return falha("Erro. Diretório de entrada informado inexistente. " + dir_entrada);
   struct Tabela_Referencia {
     const std::string& caminho;
@@ -47,12 +48,14 @@ bool testa_entradas(std::string_view saida, std::string_view entrada, const Gera
 }
 
 // An old output file is deleted; where that fails it is emptied, so that
-// the new generation never appends to the old one.
+// the new generation never appends to the old one. Only a file that is
+// gone or empty is noted as replaced.
 void substitui_saida(const std::string& caminho, const char* nota, Geracao& g) {
   if (!platform::Arquivo_Existe(caminho)) return;
-  if (!platform::Apaga_Arquivo(caminho) && !platform::Trunca_Arquivo(caminho))
+  if (platform::Apaga_Arquivo(caminho) || platform::Trunca_Arquivo(caminho))
+    g.Lista_Observacoes.emplace_back(nota);
+  else
     platform::Mostra_Mensagem("Erro ao tentar escrever no arquivo " + caminho);
-  g.Lista_Observacoes.emplace_back(nota);
 }
 
 int32_t inicia(std::string_view saida, std::string_view entrada) {

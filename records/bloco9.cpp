@@ -1,5 +1,7 @@
 #include "records/bloco9.h"
 
+#include <algorithm>
+
 #include "frame/saida.h"
 #include "frame/tabela_registros.h"
 #include "records/registro.h"
@@ -60,29 +62,49 @@ extern "C" {
 
 // 9900: one line per record type written so far, with its count, then the
 // lines of 9900, 9990 and 9999 themselves. Its own row ends one below the
-// number of 9900 lines; 9990 and 9999 add that line back.
+// number of 9900 lines; 9990 and 9999 add that line back. Only the lines
+// that reached "sped.txt" count, so the row keeps that rule when some did
+// not, and the call then answers -1.
 QB_API int32_t QB_CALL Registro9900(void) {
   return Na_Borda(-1, []() -> int32_t {
     if (!Verifica_Inicio()) return -1;
     Estado().Lista_Log.emplace_back(" REGISTRO 9900");
     Info_Registro& proprio = Linha_Registro("9900");
+    const int32_t antes = proprio.Qtd_OK;
+    bool listou = false;
+    bool todas = true;
     for (const Info_Registro& tipo : Tabela_Registros()) {
-      if (tipo.Qtd_OK == 0) continue;
       if (&tipo == &proprio) {
-        ++proprio.Qtd_OK;
+        // Where no line failed, a type listed before this row has raised it.
+        if (proprio.Qtd_OK > 0 || listou) ++proprio.Qtd_OK;
         continue;
       }
+      if (tipo.Qtd_OK == 0) continue;
+      listou = true;
       Registro linha("9900", 0);
       linha.texto(tipo.Codigo.c_str(), 4, "Registro que será totalizado no próximo campo:");
       linha.numero(std::to_string(tipo.Qtd_OK), 255, "Total de registros do tipo informado no campo anterior:");
-      linha.conclui();
+      if (!Estado().Lista_Observacoes.empty()) ++proprio.Qtd_Obs;
+      if (Trata_Linha(linha.linha()))
+        ++proprio.Qtd_OK;
+      else
+        todas = false;
     }
-    Trata_Linha("|9900|9900|" + std::to_string(proprio.Qtd_OK + 2) + "|");
-    Trata_Linha("|9900|9990|1|");
-    Trata_Linha("|9900|9999|1|");
+    int32_t fixas = 0;
+    for (const std::string& fixa : {"|9900|9900|" + std::to_string(proprio.Qtd_OK + 2) + "|",
+                                    std::string("|9900|9990|1|"), std::string("|9900|9999|1|")}) {
+      if (Trata_Linha(fixa))
+        ++fixas;
+      else
+        todas = false;
+    }
     if (!Estado().Lista_Observacoes.empty()) ++proprio.Qtd_Obs;
-    ++proprio.Qtd_OK;
-    return 0;
+    // One of the three lines is counted here and one by the walk; the third
+    // is the one that 9990 and 9999 add back.
+    proprio.Qtd_OK = std::max(antes, proprio.Qtd_OK + fixas - 2);
+    if (todas) return 0;
+    ++proprio.Qtd_Erros;
+    return -1;
   });
 }
 

@@ -90,18 +90,28 @@ void Registro::obrigatorio(const std::string& campo, std::string_view linha) {
   if (Apara(Sem_Ultimo(campo)).empty()) erro(std::string(linha));
 }
 
-int32_t Registro::conclui() {
-  Geracao& g = Estado();
-  if (!g.Lista_Observacoes.empty()) ++Linha_Registro(codigo_).Qtd_Obs;
-  if (!g.Lista_Erros.empty()) {
-    Grava_Erros(g.Lista_Erros);
-    ++Linha_Registro(codigo_).Qtd_Erros;
-    return -1;
-  }
+std::string Registro::linha() const {
   std::string linha = "|" + codigo_ + "|";
   for (const auto& campo : campos_) linha += campo;
-  Trata_Linha(linha);
-  ++Linha_Registro(codigo_).Qtd_OK;
+  return linha;
+}
+
+// A line that did not reach "sped.txt" is not in the file, so it counts as
+// a rejected call: the closers and block 9 count only the lines that are.
+int32_t Registro::conclui() {
+  Geracao& g = Estado();
+  Info_Registro& contagem = Linha_Registro(codigo_);
+  if (!g.Lista_Observacoes.empty()) ++contagem.Qtd_Obs;
+  if (!g.Lista_Erros.empty()) {
+    Grava_Erros(g.Lista_Erros);
+    ++contagem.Qtd_Erros;
+    return -1;
+  }
+  if (!Trata_Linha(linha())) {
+    ++contagem.Qtd_Erros;
+    return -1;
+  }
+  ++contagem.Qtd_OK;
   return 0;
 }
 

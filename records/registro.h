@@ -62,7 +62,10 @@ class Registro {
   void erro(std::string linha);
   void falha_se(bool falhou, std::string_view mensagem, const std::string& campo);
 
-  // Observation count, then rejection (-1) or the record line (0).
+  // The record line: "|", the code, "|", then the captured fields.
+  std::string linha() const;
+  // Observation count, then rejection (-1) or the record line (0 when it
+  // was written to "sped.txt", -1 when it was not).
   int32_t conclui();
 
  private:

@@ -39,8 +39,8 @@ void Diretorios_Teste::TearDown() {
   Finaliza_SPED();
   platform::Desarma_Falhas();
   platform::Define_Observador_Mensagens({});
+  for (const auto& caminho : protegidos) libera(caminho);
   std::error_code erro;
-  for (const auto& caminho : protegidos) protege_arquivo(caminho, false);
   fs::remove_all(raiz, erro);
 }
 
@@ -50,6 +50,8 @@ bool Diretorios_Teste::protege(const fs::path& caminho) {
   protegidos.push_back(caminho);
   return protege_arquivo(caminho, true);
 }
+
+void Diretorios_Teste::libera(const fs::path& caminho) { protege_arquivo(caminho, false); }
 
 void Geracao_Teste::SetUp() {
   Diretorios_Teste::SetUp();

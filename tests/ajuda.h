@@ -57,6 +57,8 @@ class Diretorios_Teste : public ::testing::Test {
   // written in it) until teardown: immutable for root, read-only otherwise.
   // False where the file system cannot do it.
   bool protege(const fs::path& caminho);
+  // Makes it changeable again, before teardown.
+  void libera(const fs::path& caminho);
 
   fs::path raiz, saida, entrada;
   std::vector<std::string> mensagens;

@@ -2,6 +2,7 @@
 #include "frame/estatisticas.h"
 #include "frame/geracao.h"
 #include "frame/tabela_registros.h"
+#include "platform/arquivos.h"
 #include "tests/ajuda.h"
 
 namespace quillbook::teste {
@@ -16,6 +17,17 @@ TEST_F(Estatisticas, RelatorioDeUmaGeracaoVazia) {
   Finaliza_SPED();
   EXPECT_EQ(le("log.txt"), Cabecalho + Traco + Traco + "Total\t\t0\t0\t0\t0,00%\t0\r\n");
   EXPECT_TRUE(mensagens.empty());
+}
+
+// A report that fails part-way leaves no half of it behind, and the
+// generation is closed all the same.
+TEST_F(Estatisticas, RelatorioQueFalhaNoMeioNaoFicaPelaMetade) {
+  grava(saida / "log.txt", "antigo\r\n");
+  platform::Falha_Na_Escrita(1, 40);
+  Finaliza_SPED();
+  EXPECT_EQ(le("log.txt"), "antigo\r\n");
+  EXPECT_EQ(mensagens, std::vector<std::string>{falha_escrita("log.txt")});
+  EXPECT_FALSE(Estado().Iniciado);
 }
 
 TEST_F(Estatisticas, LinhasEmOrdemDaTabelaSoAsChamadas) {

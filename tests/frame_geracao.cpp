@@ -87,10 +87,37 @@ TEST_F(Inicio, FalhaMostraOPrimeiroTesteEPreservaTudo) {
     for (const auto& t : tabelas) fs::remove(entrada / t);
     cria_tabelas();
   }
-  mensagens.clear();
-  EXPECT_EQ(Inicia_SPED(nullptr, nullptr), -1);  // NULL is the empty text: the root directory
-  EXPECT_EQ(mensagens,
-            std::vector<std::string>{"Erro. O arquivo de entrada CFOP.RES não foi encontrado em " + S + "cfop.res"});
+}
+
+// An empty directory is no directory: the files would land at the root of
+// the file system. NULL is the empty text.
+TEST_F(Inicio, DiretorioVazioOuNuloFalhaComoInexistente) {
+  const std::string sem_saida = "Erro. Diretório de saída informado inexistente. " + Separador;
+  const std::string sem_entrada = "Erro. Diretório de entrada informado inexistente. " + Separador;
+  const std::string dir_saida = saida.string(), dir_entrada = entrada.string();
+  const bool raiz_tinha_sped = fs::exists("/sped.txt");
+  grava(saida / "sped.txt", "antigo");
+  struct Caso {
+    const char* saida;
+    const char* entrada;
+    std::string mensagem;
+  };
+  const Caso casos[] = {
+      {nullptr, nullptr, sem_saida},
+      {"", dir_entrada.c_str(), sem_saida},
+      {nullptr, dir_entrada.c_str(), sem_saida},
+      {dir_saida.c_str(), "", sem_entrada},
+      {dir_saida.c_str(), nullptr, sem_entrada},
+  };
+  for (const auto& caso : casos) {
+    mensagens.clear();
+    EXPECT_EQ(Inicia_SPED(caso.saida, caso.entrada), -1);
+    EXPECT_EQ(mensagens, std::vector<std::string>{caso.mensagem});
+    EXPECT_FALSE(Estado().Iniciado);
+  }
+  EXPECT_EQ(le("sped.txt"), "antigo");
+  EXPECT_FALSE(existe("erro.txt"));
+  EXPECT_EQ(fs::exists("/sped.txt"), raiz_tinha_sped);
 }
 
 TEST_F(Inicio, DiretoriosUsadosComoPassados) {
@@ -146,14 +173,16 @@ TEST_F(Inicio, SaidasAntigasSubstituidasENotadas) {
 }
 
 // Where an old output cannot be deleted it is emptied, so that the new
-// generation never appends to the old one; where that fails too, it is told.
+// generation never appends to the old one; where that fails too, it is told
+// and not noted as replaced.
 TEST_F(Inicio, SaidaQueNaoSeApagaEEsvaziada) {
   for (const char* nome : {"sped.txt", "erro.txt", "log.txt"}) grava(saida / nome, "antigo\r\n");
   if (!protege(saida) || !protege(saida / "log.txt")) GTEST_SKIP() << "the file system cannot protect files";
   ASSERT_EQ(inicia(), 0);
   EXPECT_EQ(mensagens, std::vector<std::string>{falha_escrita("log.txt")});
   EXPECT_EQ(le("sped.txt"), "");
-  EXPECT_EQ(le("erro.txt"), Notas + Nota_SPED + Nota_Erro + Nota_Log);
+  EXPECT_EQ(le("log.txt"), "antigo\r\n");
+  EXPECT_EQ(le("erro.txt"), Notas + Nota_SPED + Nota_Erro);
   Trata_SPED("L");
   EXPECT_EQ(le("sped.txt"), "L\r\n");
 }

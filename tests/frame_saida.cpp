@@ -101,6 +101,26 @@ TEST_F(Saida, FalhaDeEscritaAvisadaEAGeracaoSegue) {
   EXPECT_FALSE(Estado().Iniciado);
 }
 
+// An append that fails part-way is cut back: no torn line in sped.txt and
+// no half block in erro.txt; Trata_Linha tells whether the line went in.
+TEST_F(Saida, EscritaQueFalhaNoMeioNaoDeixaPedaco) {
+  ASSERT_TRUE(Trata_Linha("|0000|antes|"));
+  Estado().Lista_Erros = {"-1   um"};
+  Grava_Erros(Estado().Lista_Erros);
+  const std::string sped = le("sped.txt"), erro = le("erro.txt");
+  platform::Falha_Na_Escrita(1, 5);
+  Estado().Lista_Observacoes = {"o"};
+  EXPECT_FALSE(Trata_Linha("|0150|P000700|Rua da Praia|"));
+  platform::Falha_Na_Escrita(1, 12);
+  Estado().Lista_Erros = {"-1   um", "-2   dois"};
+  Grava_Erros(Estado().Lista_Erros);
+  EXPECT_EQ(le("sped.txt"), sped);
+  EXPECT_EQ(le("erro.txt"), erro + "\r\n\r\n\tObservação do Registro:\r\n\t  o\r\n");
+  EXPECT_EQ(mensagens, (std::vector<std::string>{falha_escrita("sped.txt"), falha_escrita("erro.txt")}));
+  EXPECT_TRUE(Trata_Linha("|0150|P000700|"));
+  EXPECT_EQ(le("sped.txt"), sped + "|0150|P000700|\r\n");
+}
+
 TEST_F(Saida, DiretorioProtegidoNoMeioDaGeracao) {
   Trata_SPED("A");
   if (!protege(saida / "sped.txt") || !protege(saida)) GTEST_SKIP() << "the file system cannot protect files";

@@ -104,11 +104,5 @@ TEST_F(Arquivos, CorteQueFalhaEDito) {
   EXPECT_EQ(le("x"), "antes\r\nabc");
 }
 
-TEST_F(Arquivos, LigacaoParaDispositivoCheioNaoRecebeNada) {
-  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  fs::create_symlink("/dev/full", saida / "x");
-  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {"a"}), R::Nao_Gravado);
-}
-
 }  // namespace
 }  // namespace quillbook::teste

@@ -6,6 +6,7 @@
 #include "exports/quillbook.h"
 #include "frame/geracao.h"
 #include "frame/tabela_registros.h"
+#include "platform/arquivos.h"
 #include "records/registro.h"
 #include "tests/registros_ajuda.h"
 
@@ -113,6 +114,54 @@ TEST_F(Road, HostTextIsNeverChanged) {
   EXPECT_EQ(Registro0190(nome, nome), 0);
   EXPECT_STREQ(nome, "  Nome!|");
   EXPECT_EQ(le("sped.txt"), linhas({"|0190|Nome|Nome|"}));
+}
+
+// A line that did not reach "sped.txt" is not in the file: the call answers
+// -1 and counts as rejected; its observations still go to "erro.txt", and a
+// later call may write the line.
+TEST_F(Road, LineThatWasNotWrittenCountsAsRejected) {
+  auto registro = [] { return Registro0190("  UNIDADES", "Unidade"); };
+  const std::string observacao =
+      linhas({"", "REGISTRO 0190", "\tCódigo da unidade de medida:   \t  UNIDADES -> UNIDAD|",
+              "\tDescrição da unidade de medida:\tUnidade -> Unidade|", "", "\tObservação do Registro:",
+              "\t  Código da unidade de medida:   \tQuantidade de caracteres maior que o permitido - "
+              "Permitido: 6; Passados: 8"});
+  platform::Falha_Na_Escrita(1, 7);
+  Chamada c = chama(registro);
+  EXPECT_EQ(c.resultado, -1);
+  EXPECT_EQ(c.sped, "");
+  EXPECT_EQ(c.erro, observacao);
+  EXPECT_EQ(mensagens, std::vector<std::string>{falha_escrita("sped.txt")});
+  const Info_Registro& linha = Linha_Registro("0190");
+  EXPECT_EQ(linha.Qtd_OK, 0);
+  EXPECT_EQ(linha.Qtd_Erros, 1);
+  EXPECT_EQ(linha.Qtd_Obs, 1);
+  EXPECT_EQ(chama(registro).sped, linhas({"|0190|UNIDAD|Unidade|"}));
+  EXPECT_EQ(linha.Qtd_OK, 1);
+  Finaliza_SPED();
+  EXPECT_NE(le("log.txt").find("\r\nRegistro 0190\t1\t2\t1\t50,00%\t2\r\n"), std::string::npos);
+}
+
+TEST_F(Road, TornLineThatCannotBeCutBackIsToldAndNotCounted) {
+  platform::Falha_No_Corte(true);
+  platform::Falha_Na_Escrita(1, 3);
+  EXPECT_EQ(Registro0190("UN", "Unidade"), -1);
+  EXPECT_EQ(mensagens, std::vector<std::string>{"Erro ao tentar desfazer a escrita incompleta no arquivo " +
+                                                (saida / "sped.txt").string()});
+  EXPECT_EQ(le("sped.txt"), "|01");
+  EXPECT_EQ(Linha_Registro("0190").Qtd_OK, 0);
+  EXPECT_EQ(Linha_Registro("0190").Qtd_Erros, 1);
+}
+
+// The error block and the record line fail apart: a rejected record whose
+// block was not written stays rejected, with one message.
+TEST_F(Road, RejectedRecordWhoseBlockFailsStaysRejected) {
+  platform::Falha_Na_Escrita(1, 10);
+  EXPECT_EQ(Registro0015("XX", ""), -1);
+  EXPECT_EQ(mensagens, std::vector<std::string>{falha_escrita("erro.txt")});
+  EXPECT_EQ(le("erro.txt"), "");
+  EXPECT_EQ(Linha_Registro("0015").Qtd_Erros, 1);
+  EXPECT_EQ(Linha_Registro("0015").Qtd_OK, 0);
 }
 
 // The identity kinds, each on the values at its edges: a test kind fails

@@ -28,25 +28,53 @@ std::string filtra(std::string_view origem, Teste passa) {
   return destino;
 }
 
-void captura(std::string& campo, int64_t maximo, std::string_view rotulo, std::string filtrado) {
+void acrescenta_rotulo(std::string& destino, std::string_view rotulo, std::size_t largura) {
+  destino += rotulo;
+  if (rotulo.size() < largura) destino.append(largura - rotulo.size(), ' ');
+}
+
+// Filters and cuts in one pass, straight into the field: the bytes that
+// pass are counted in full, since a cut reports how many there were.
+template <const std::array<bool, 256>& Passa>
+void captura(std::string& campo, std::string_view valor, int64_t maximo, std::string_view rotulo, std::size_t largura) {
+  campo.clear();
+  if (maximo == 0) return;
+  const auto limite = static_cast<std::size_t>(maximo < 0 ? 0 : maximo);
+  campo.reserve((valor.size() < limite ? valor.size() : limite) + 1);
+  std::size_t passados = 0;
+  for (char c : valor) {
+    if (!Passa[static_cast<unsigned char>(c)]) continue;
+    if (passados < limite) campo += c;
+    ++passados;
+  }
+  campo += '|';
+  if (passados > limite) {
+    std::string obs;
+    acrescenta_rotulo(obs, rotulo, largura);
+    obs.append("\tQuantidade de caracteres maior que o permitido - Permitido: ")
+        .append(std::to_string(maximo))
+        .append("; Passados: ")
+        .append(std::to_string(passados));
+    Estado().Lista_Observacoes.push_back(std::move(obs));
+  }
+}
+
+std::string_view sem_brancos_iniciais(std::string_view valor) {
+  while (!valor.empty() && static_cast<unsigned char>(valor.front()) <= 32) valor.remove_prefix(1);
+  return valor;
+}
+
+// The eager form: capture, then the log line at once.
+template <const std::array<bool, 256>& Passa>
+void captura_com_log(std::string& campo, std::string_view valor, int64_t maximo, std::string_view rotulo) {
   if (maximo == 0) {
     campo.clear();
     return;
   }
-  Geracao& g = Estado();
-  const auto limite = static_cast<std::size_t>(maximo < 0 ? 0 : maximo);
-  if (filtrado.size() > limite) {
-    g.Lista_Observacoes.push_back(std::string(rotulo) +
-                                  "\tQuantidade de caracteres maior que o permitido - Permitido: " +
-                                  std::to_string(maximo) + "; Passados: " + std::to_string(filtrado.size()));
-    filtrado.resize(limite);
-  }
-  filtrado += '|';
-  std::string log;
-  log.reserve(rotulo.size() + campo.size() + filtrado.size() + 6);
-  log.append("\t").append(rotulo).append("\t").append(campo).append(" -> ").append(filtrado);
-  g.Lista_Log.push_back(std::move(log));
-  campo = std::move(filtrado);
+  std::string capturado;
+  captura<Passa>(capturado, valor, maximo, rotulo, 0);
+  Estado().Lista_Log.push_back(Linha_Log(rotulo, 0, campo, capturado));
+  campo = std::move(capturado);
 }
 
 }  // namespace
@@ -58,13 +86,31 @@ std::string Remove_Especiais(std::string_view origem) { return filtra(origem, Ca
 std::string Somente_Numeros(std::string_view origem) { return filtra(origem, Caractere_Numerico); }
 
 void Captura_Texto(std::string& campo, int32_t maximo, std::string_view rotulo) {
-  std::string_view valor = campo;
-  while (!valor.empty() && static_cast<unsigned char>(valor.front()) <= 32) valor.remove_prefix(1);
-  captura(campo, maximo, rotulo, Remove_Especiais(valor));
+  captura_com_log<Caracteres.permitido>(campo, sem_brancos_iniciais(campo), maximo, rotulo);
 }
 
 void Captura_Numero(std::string& campo, uint8_t maximo, std::string_view rotulo) {
-  captura(campo, maximo, rotulo, Somente_Numeros(campo));
+  captura_com_log<Caracteres.numerico>(campo, campo, maximo, rotulo);
+}
+
+void Captura_Texto(std::string& campo, std::string_view valor, int32_t maximo, std::string_view rotulo,
+                   std::size_t largura) {
+  captura<Caracteres.permitido>(campo, sem_brancos_iniciais(valor), maximo, rotulo, largura);
+}
+
+void Captura_Numero(std::string& campo, std::string_view valor, uint8_t maximo, std::string_view rotulo,
+                    std::size_t largura) {
+  captura<Caracteres.numerico>(campo, valor, maximo, rotulo, largura);
+}
+
+std::string Linha_Log(std::string_view rotulo, std::size_t largura, std::string_view original,
+                      std::string_view capturado) {
+  std::string log;
+  log.reserve(rotulo.size() + largura + original.size() + capturado.size() + 6);
+  log += '\t';
+  acrescenta_rotulo(log, rotulo, largura);
+  log.append("\t").append(original).append(" -> ").append(capturado);
+  return log;
 }
 
 }  // namespace quillbook

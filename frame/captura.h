@@ -22,4 +22,18 @@ std::string Somente_Numeros(std::string_view origem);
 void Captura_Texto(std::string& campo, int32_t maximo, std::string_view rotulo);
 void Captura_Numero(std::string& campo, uint8_t maximo, std::string_view rotulo);
 
+// The same captures without the log line, for the record road, which
+// builds it with Linha_Log only when the record goes to "erro.txt".
+// `campo` receives the captured form of `valor`; `rotulo` is padded with
+// blanks to `largura` where the observation of a cut shows it.
+void Captura_Texto(std::string& campo, std::string_view valor, int32_t maximo, std::string_view rotulo,
+                   std::size_t largura);
+void Captura_Numero(std::string& campo, std::string_view valor, uint8_t maximo, std::string_view rotulo,
+                    std::size_t largura);
+
+// The log line of a captured field: a tab, the caption padded to
+// `largura`, a tab, the value as passed, " -> " and the captured field.
+std::string Linha_Log(std::string_view rotulo, std::size_t largura, std::string_view original,
+                      std::string_view capturado);
+
 }  // namespace quillbook

@@ -22,10 +22,9 @@ Lista abre_bloco() {
   return bloco;
 }
 
-}  // namespace
-
-bool Grava_Linhas(const std::string& caminho, const Lista& linhas) {
-  switch (platform::Acrescenta_Linhas(caminho, linhas)) {
+// True when written; otherwise the message for the user, and false.
+bool Mostra_Resultado(const std::string& caminho, platform::Resultado_Acrescimo resultado) {
+  switch (resultado) {
     case platform::Resultado_Acrescimo::Gravado:
       return true;
     case platform::Resultado_Acrescimo::Nao_Gravado:
@@ -38,10 +37,23 @@ bool Grava_Linhas(const std::string& caminho, const Lista& linhas) {
   return false;
 }
 
+}  // namespace
+
+bool Grava_Linhas(const std::string& caminho, const Lista& linhas) {
+  return Mostra_Resultado(caminho, platform::Acrescenta_Linhas(caminho, linhas));
+}
+
 bool Trata_Linha(std::string_view linha) {
+  std::string terminada;
+  terminada.reserve(linha.size() + 2);
+  terminada.append(linha).append("\r\n");
+  return Trata_Linha_Terminada(terminada);
+}
+
+bool Trata_Linha_Terminada(std::string_view linha_crlf) {
   if (!Verifica_Inicio()) return false;
   Geracao& g = Estado();
-  const bool gravada = Grava_Linhas(g.Caminho_SPED, {std::string(linha)});
+  const bool gravada = Mostra_Resultado(g.Caminho_SPED, platform::Acrescenta_Texto(g.Caminho_SPED, linha_crlf));
   if (!g.Lista_Observacoes.empty()) {
     Lista bloco = abre_bloco();
     acrescenta_secao(bloco, "\tObservação do Registro:", g.Lista_Observacoes);

@@ -12,6 +12,8 @@ namespace quillbook {
 // observation block to erro.txt; empties the lists. True when the line is
 // in sped.txt; the observation block is written or not on its own.
 bool Trata_Linha(std::string_view linha);
+// The same for a line that already ends in CR LF, written as it is.
+bool Trata_Linha_Terminada(std::string_view linha_crlf);
 
 // Appends the record's block (log, errors, observations) to erro.txt when
 // it has errors or observations; empties the lists either way.

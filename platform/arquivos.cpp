@@ -50,7 +50,10 @@ std::string junta_linhas(const std::vector<std::string>& linhas) {
 }  // namespace
 
 Resultado_Acrescimo Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string>& linhas) {
-  const std::string conteudo = junta_linhas(linhas);
+  return Acrescenta_Texto(caminho, junta_linhas(linhas));
+}
+
+Resultado_Acrescimo Acrescenta_Texto(const std::string& caminho, std::string_view conteudo) {
   const bool pode_abrir = inicia_acrescimo();
   const Descritor arquivo = pode_abrir ? Abre_Para_Acrescentar(caminho) : Sem_Descritor;
   const std::size_t escritos = arquivo == Sem_Descritor ? 0 : Escreve_Tudo(arquivo, conteudo.data(), conteudo.size());

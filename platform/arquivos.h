@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,6 +35,8 @@ enum class Resultado_Acrescimo {
 // to its former end. Shared by every platform; built on the primitives
 // below.
 Resultado_Acrescimo Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string>& linhas);
+// The same for lines already laid out, each with its CR LF.
+Resultado_Acrescimo Acrescenta_Texto(const std::string& caminho, std::string_view conteudo);
 
 // The primitives that each platform's layer supplies to the append.
 //
@@ -42,15 +45,17 @@ using Descritor = std::intptr_t;
 constexpr Descritor Sem_Descritor = -1;
 
 // Opens a regular file for appending (every write lands at its end whatever
-// the position), creating it empty when missing. Never waits: a FIFO or a
-// device of that name is refused, as is anything but a regular file.
+// the position), creating it empty when missing. Never waits, and nothing
+// but a regular file takes a byte: a FIFO or a device of that name is
+// refused here or, at the latest, by the first write of Escreve_Tudo.
 // Sem_Descritor when refused or when it cannot be opened.
 Descritor Abre_Para_Acrescentar(const std::string& caminho);
 
-// Writes every byte, retrying after interrupted and short writes, until all
-// are written or a write fails. Returns how many bytes were written: all of
-// them on success, fewer on failure (those few are in the file). Asks
-// Simula_Escrita before each system write.
+// Writes every byte to a file opened by Abre_Para_Acrescentar, retrying
+// after interrupted and short writes, until all are written or a write
+// fails. Returns how many bytes were written: all of them on success,
+// fewer on failure (those few are in the file). Asks Simula_Escrita before
+// each system write.
 std::size_t Escreve_Tudo(Descritor arquivo, const char* dados, std::size_t tamanho);
 
 // Removes the last `bytes` bytes of the file, measured from its end as it
@@ -81,10 +86,29 @@ void Falha_No_Corte(bool falha);
 // Disarms all of the above.
 void Desarma_Falhas();
 
-// Streaming reader of a reference table. Lines end at LF; a CR is dropped
-// wherever it stands (so CR LF ends a line and a lone CR vanishes); a byte
-// 0x1A ends the file; a last line without LF still counts, and a final LF
-// makes no empty line after it.
+// Opens a file for reading. Never waits: a FIFO without a writer opens
+// at once, and the positioned read below refuses it. Sem_Descritor when
+// it cannot be opened.
+Descritor Abre_Para_Ler(const std::string& caminho);
+
+// One read of at most `tamanho` bytes at `posicao` from the file's start,
+// retried after an interruption; `lidos` is 0 at the end of the file.
+// False when the read failed, and for anything that has no positions to
+// read at (a FIFO, a socket, a terminal) or is a directory: nothing is
+// taken from it.
+bool Le_Em(Descritor arquivo, char* destino, std::size_t tamanho, std::uint64_t posicao, std::size_t& lidos);
+
+// The size of an open regular file; false for anything else.
+bool Tamanho_Regular(Descritor arquivo, std::uint64_t& tamanho);
+
+// Reader of a reference table. Lines end at LF; a CR is dropped wherever
+// it stands (so CR LF ends a line and a lone CR vanishes); a byte 0x1A
+// ends the file; a last line without LF still counts, and a final LF makes
+// no empty line after it. A table that fits the reader's buffer (256 KiB)
+// is read whole in one read, with no more asked of the system than to
+// open, read and close; a larger one must be a regular file, and is read
+// in pieces of that size, as long as it was then: no table, however
+// large, costs more memory than that.
 class Leitor_Linhas {
  public:
   explicit Leitor_Linhas(const std::string& caminho);
@@ -92,22 +116,45 @@ class Leitor_Linhas {
   Leitor_Linhas(const Leitor_Linhas&) = delete;
   Leitor_Linhas& operator=(const Leitor_Linhas&) = delete;
 
-  bool aberto() const { return fd_ >= 0; }
+  bool aberto() const { return arquivo_ != Sem_Descritor; }
+  // The next line as it stands in the file, without its LF: any CR is
+  // still in it, for the caller to drop. A line longer than the buffer is
+  // offered as its first bytes, the buffer's worth. The view lives until
+  // the next call. False at the end of the file or on a read error.
+  bool proxima(std::string_view& linha) {
+    // Most lines end within the stretch already known to hold no 0x1A.
+    if (pos_ < conferido_) {
+      const void* lf = std::memchr(pos_, '\n', static_cast<std::size_t>(conferido_ - pos_));
+      if (lf != nullptr) {
+        const auto tamanho = static_cast<std::size_t>(static_cast<const char*>(lf) - pos_);
+        linha = std::string_view(pos_, tamanho);
+        pos_ += tamanho + 1;
+        return true;
+      }
+    }
+    return proxima_alem(linha);
+  }
   // Reads the next line, keeping at most `maximo` of its first bytes in
-  // `inicio` (the rest is skipped without being stored). False at the end
-  // of the file or on a read error; falhou() tells which.
+  // `inicio`, CRs left out. False at the end of the file or on a read
+  // error; falhou() tells which.
   bool proxima(std::string& inicio, std::size_t maximo);
   bool falhou() const { return falhou_; }
 
  private:
+  bool proxima_alem(std::string_view& linha);
+  void confere_janela();
   bool enche();
 
-  static constexpr std::size_t Tamanho_Bloco = 64 * 1024;
-  int fd_ = -1;
+  Descritor arquivo_ = Sem_Descritor;
   std::unique_ptr<char[]> bloco_;
-  std::size_t pos_ = 0;
-  std::size_t fim_ = 0;
-  bool acabou_ = false;
+  std::size_t capacidade_ = 0;
+  std::uint64_t lidos_ = 0;      // bytes of the file read so far
+  std::uint64_t restante_ = 0;   // bytes of the file not yet read, once its size is known
+  char* pos_ = nullptr;          // the start of the next line
+  char* fim_ = nullptr;          // the end of the bytes read, or the first 0x1A
+  char* conferido_ = nullptr;    // no 0x1A stands before it
+  bool fim_do_arquivo_ = false;  // a 0x1A was met: nothing after it counts
+  bool descartando_ = false;     // the rest of a line longer than the buffer is skipped
   bool falhou_ = false;
 };
 

@@ -85,6 +85,7 @@ QB_API int32_t QB_CALL Registro9900(void) {
       linha.texto(tipo.Codigo.c_str(), 4, "Registro que será totalizado no próximo campo:");
       linha.numero(std::to_string(tipo.Qtd_OK), 255, "Total de registros do tipo informado no campo anterior:");
       if (!Estado().Lista_Observacoes.empty()) ++proprio.Qtd_Obs;
+      linha.lista_log();
       if (Trata_Linha(linha.linha()))
         ++proprio.Qtd_OK;
       else

@@ -12,6 +12,7 @@
 //   });
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -31,7 +32,10 @@ class Registro {
   // blanks (0 leaves them as they are).
   Registro(std::string_view codigo, std::size_t largura) : codigo_(codigo), largura_(largura) {}
 
-  // Captures, in parameter order; each returns the captured field.
+  // Captures, in parameter order; each returns the captured field. The
+  // value and the caption are looked at again when the record goes to
+  // "erro.txt", so both must live until conclui(): a host's texts live
+  // through its call, and captions are fixed texts.
   const std::string& texto(const char* valor, int32_t maximo, std::string_view rotulo);
   const std::string& numero(const char* valor, uint8_t maximo, std::string_view rotulo);
   const std::string& numero(std::string valor, uint8_t maximo, std::string_view rotulo);
@@ -64,16 +68,39 @@ class Registro {
 
   // The record line: "|", the code, "|", then the captured fields.
   std::string linha() const;
+  // Lists the log lines of the captured fields when the record has errors
+  // or observations, that is when "erro.txt" will show them; conclui()
+  // does it, a caller that writes linha() itself does it first.
+  void lista_log() const;
   // Observation count, then rejection (-1) or the record line (0 when it
   // was written to "sped.txt", -1 when it was not).
   int32_t conclui();
 
  private:
-  std::string rotulo(std::string_view texto) const;
+  // A captured field and what its log line needs, should the record go to
+  // "erro.txt": an accepted record without observations never shows its
+  // log, so it is not built for it.
+  struct Campo {
+    std::string valor;          // the captured form
+    std::string_view original;  // the value as passed to the capture
+    std::string proprio;        // that value, when the record made it (a date rewritten)
+    std::string_view rotulo;    // captions are fixed texts
+    std::size_t largura = 0;
+    bool logado = false;
+  };
+
+  Campo& novo_campo(std::string_view rotulo);
+  std::string monta_linha(std::string_view fim) const;
+  template <class Funcao>
+  void para_cada_campo(Funcao&& funcao) const;
 
   std::string codigo_;
   std::size_t largura_;
-  std::deque<std::string> campos_;  // stable references for the tests
+  // Stable references for the tests; no record has more fields than fit
+  // here, and the rest would go to the deque.
+  std::array<Campo, 40> campos_;
+  std::deque<Campo> mais_campos_;
+  std::size_t total_campos_ = 0;
 };
 
 // The road of one call: -1 without a generation, else the header line,

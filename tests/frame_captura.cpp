@@ -55,6 +55,34 @@ TEST(Captura, FiltraCortaELogaCadaCampo) {
   }
 }
 
+// The record road captures without the log line and builds it only for a
+// record that goes to "erro.txt": both must come to the same bytes.
+TEST(Captura, SemLogIgualAoCompletoComALinhaConstruidaDepois) {
+  const std::string entradas[] = {
+      "", "   ", "  Rua A|B", "ABC  ", "\x01\t A\tB|C!\r\n", "-12.345,67", "31/12/2009", std::string(300, 'z') + "9"};
+  for (bool numero : {false, true}) {
+    for (const std::string& entrada : entradas) {
+      for (int maximo : {0, 1, 4, 5, 255}) {
+        Captura completa = captura(numero, entrada, maximo);
+        Esvazia_Listas();
+        std::string campo;
+        if (numero)
+          Captura_Numero(campo, entrada, static_cast<uint8_t>(maximo), "Rótulo:", 8);
+        else
+          Captura_Texto(campo, entrada, maximo, "Rótulo:", 8);
+        EXPECT_EQ(campo, completa.campo) << entrada << " " << maximo;
+        EXPECT_EQ(Estado().Lista_Observacoes, completa.obs) << entrada << " " << maximo;
+        EXPECT_TRUE(Estado().Lista_Log.empty());
+        const Lista log = maximo == 0 ? Lista{} : Lista{Linha_Log("Rótulo:", 8, entrada, campo)};
+        EXPECT_EQ(log, completa.log);
+      }
+    }
+  }
+  // A caption as long as its width, or longer, is used as it is.
+  EXPECT_EQ(Linha_Log("Rótulo:", 3, "a", "a|"), "\tRótulo:\ta -> a|");
+  Esvazia_Listas();
+}
+
 TEST(Captura, CampoDeUmMebibyte) {
   Captura c = captura(false, std::string(1 << 20, 'x') + "|!", 255);
   EXPECT_EQ(c.campo, std::string(255, 'x') + "|");

@@ -26,6 +26,12 @@ TEST_F(Arquivos, LeitorDeLinhas) {
        {}},
       {"123456789\n12\n", {"12345", "12"}},
       {std::string(200000, 'x') + "\nfim", {"xxxxx", "fim"}},
+      // 0x1A is looked for a window at a time: at a window's edge, inside
+      // a line that spans windows, and at the start of a line far in.
+      {std::string(16383, 'x') + "\n\x1A" + "y\n", {"xxxxx"}},
+      {"a\n" + std::string(40000, 'y') + "\x1A" + "z\nc\n", {"a", "yyyyy"}},
+      {"a\n" + std::string(20000, 'b') + "\n\x1A\nc", {"a", "bbbbb"}},
+      {std::string(70000, 'w') + "\nfim\x1A", {"wwwww", "fim"}},
   };
   for (const auto& [conteudo, linhas] : casos) {
     grava(entrada / "t.res", conteudo);
@@ -41,6 +47,44 @@ TEST_F(Arquivos, LeitorDeLinhas) {
 }
 
 using R = platform::Resultado_Acrescimo;
+
+// A table larger than the reader's buffer is read in pieces: lines that
+// straddle two pieces, and one longer than a piece, come out as they are.
+TEST_F(Arquivos, LeitorDeLinhasEmPedacos) {
+  std::string conteudo;
+  std::vector<std::string> esperadas;
+  for (int i = 0; conteudo.size() < 700000; ++i) {
+    std::string linha = std::to_string(i) + std::string(static_cast<std::size_t>(i * 37 % 300), 'a' + i % 26);
+    if (i == 1000) linha = std::string(300000, 'L');
+    conteudo += linha + (i % 3 == 0 ? "\r\n" : "\n");
+    esperadas.push_back(linha.substr(0, 20));
+  }
+  conteudo += "fim";
+  esperadas.push_back("fim");
+  grava(entrada / "t.res", conteudo);
+  platform::Leitor_Linhas leitor((entrada / "t.res").string());
+  std::vector<std::string> lidas;
+  for (std::string linha; leitor.proxima(linha, 20);) lidas.push_back(linha);
+  EXPECT_EQ(lidas, esperadas);
+  EXPECT_FALSE(leitor.falhou());
+}
+
+TEST_F(Arquivos, LeituraPosicionadaSoDeArquivo) {
+  grava(entrada / "t.res", "12345");
+  const platform::Descritor arquivo = platform::Abre_Para_Ler((entrada / "t.res").string());
+  ASSERT_NE(arquivo, platform::Sem_Descritor);
+  char bloco[8];
+  std::size_t lidos = 0;
+  std::uint64_t tamanho = 0;
+  EXPECT_TRUE(platform::Le_Em(arquivo, bloco, sizeof bloco, 2, lidos));
+  EXPECT_EQ(std::string(bloco, lidos), "345");
+  EXPECT_TRUE(platform::Le_Em(arquivo, bloco, sizeof bloco, 5, lidos));
+  EXPECT_EQ(lidos, 0u);
+  EXPECT_TRUE(platform::Tamanho_Regular(arquivo, tamanho));
+  EXPECT_EQ(tamanho, 5u);
+  EXPECT_TRUE(platform::Fecha(arquivo));
+  EXPECT_EQ(platform::Abre_Para_Ler((entrada / "nada").string()), platform::Sem_Descritor);
+}
 
 TEST_F(Arquivos, AcrescentaSoEmArquivoRegular) {
   std::vector<std::string> nomes = {"", "nada/x"};

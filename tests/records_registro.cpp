@@ -109,6 +109,44 @@ TEST_F(Road, RejectedRecordMayBeWrittenByALaterCall) {
   EXPECT_EQ(Linha_Registro("0005").Qtd_Erros, 1);
 }
 
+// More fields than any record has: those past the ones the road keeps in
+// place follow in order, in the line and in the log of a rejected record.
+TEST_F(Road, EveryFieldKeepsItsPlaceHoweverMany) {
+  // Texts that live through the call, as a host's do.
+  static const std::vector<std::string> rotulos = [] {
+    std::vector<std::string> r;
+    for (int i = 0; i < 45; ++i) r.push_back("Campo " + std::to_string(i) + ":");
+    return r;
+  }();
+  static const std::vector<std::string> valores = [] {
+    std::vector<std::string> v;
+    for (int i = 0; i < 45; ++i) v.push_back(std::to_string(i));
+    return v;
+  }();
+  auto registro = [](bool rejeitado) {
+    return Escreve_Registro("0190", "REGISTRO 0190", 10, [&](Registro& r) {
+      for (int i = 0; i < 45; ++i) {
+        if (i % 2 == 0)
+          r.texto(valores[i].c_str(), 60, rotulos[i]);
+        else
+          r.numero(std::to_string(i), 8, rotulos[i]);
+      }
+      if (rejeitado) r.erro("-1   Rejeitado");
+    });
+  };
+  std::string linha = "|0190|";
+  std::vector<std::string> bloco = {"", "REGISTRO 0190"};
+  for (int i = 0; i < 45; ++i) {
+    linha += std::to_string(i) + "|";
+    bloco.push_back(log_campo(rotulos[i], 10, std::to_string(i), std::to_string(i) + "|"));
+  }
+  EXPECT_EQ(chama([&] { return registro(false); }).sped, linhas({linha}));
+  bloco.insert(bloco.end(), {"", "\tErro(s) do Registro:", "\t  -1   Rejeitado"});
+  std::string esperado;
+  for (const auto& l : bloco) esperado += l + "\r\n";
+  EXPECT_EQ(chama([&] { return registro(true); }).erro, esperado);
+}
+
 TEST_F(Road, HostTextIsNeverChanged) {
   char nome[] = "  Nome!|";
   EXPECT_EQ(Registro0190(nome, nome), 0);

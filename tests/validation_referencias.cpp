@@ -99,6 +99,15 @@ TEST_F(Referencias, ProcuraNasColunasDoCodigo) {
       {"pais.res", vCOD_PAIS, "PAIS\n01058\n", "0105|", 1},
       {"pais.res", vCOD_PAIS, "PAIS\n    Sem código\n", "|", 1},
       {"pais.res", vCOD_PAIS, "PAIS\nabcd\n", "ABCD|", 0},
+      // A CR among the code columns counts for nothing, in any table.
+      {"pais.res", vCOD_PAIS, "PAIS\n10\r58 Brasil\n", "1058|", 1},
+      {"pais.res", vCOD_PAIS, "PAIS\n\r 105\r\n", "105|", 1},
+      {"municipio.res", vCod_Municipio, "MUN\n3550\r308 São Paulo\r\n", "3550308|", 1},
+      {"municipio.res", vCod_Municipio, "MUN\n3550\r308 São Paulo\r\n", "3550\r30|", 0},
+      // Far into a table, past the first stretch looked at for 0x1A.
+      {"cfop.res", vCOD_CFOP, "CFOP\n" + std::string(20000, '-') + "\n5102\n\x1A", "5102|", 1},
+      {"cfop.res", vCOD_CFOP, "CFOP\n" + std::string(20000, '-') + "\x1A\n5102\n", "5102|", 0},
+      {"cfop.res", vCOD_CFOP, "CFOP\n" + std::string(20000, '-') + "\n51\x1A" + "02\n", "51|", 1},
   };
   for (const Caso& caso : casos) {
     Escreve(Tabela(caso.tabela), caso.conteudo);

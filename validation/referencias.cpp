@@ -2,6 +2,7 @@
 // input directory. The table is read from disk at every call and closed
 // again, so a table changed during a generation is seen by the next
 // look-up; nothing of it is kept between calls.
+#include <array>
 #include <string>
 
 #include "exports/quillbook.h"
@@ -25,6 +26,57 @@ constexpr Tabela_Referencia NCM{&Geracao::Caminho_NCM, 8, false};
 constexpr Tabela_Referencia Municipio{&Geracao::Caminho_Municipio, 7, false};
 constexpr Tabela_Referencia Pais{&Geracao::Caminho_Pais, 4, true};
 
+// A line's part in the code columns: its first `colunas` bytes, a CR
+// counting for nothing.
+std::string_view Parte_Codigo(std::string_view linha, std::size_t colunas, std::array<char, 8>& espaco) {
+  std::size_t tamanho = 0;
+  for (char c : linha) {
+    if (tamanho == colunas) break;
+    if (c != '\r') espaco[tamanho++] = c;
+  }
+  return std::string_view(espaco.data(), tamanho);
+}
+
+// Byte by byte: codes are a few bytes long, and most differ in the first.
+bool Iguais(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
+// As Apara, here where it runs on every line of a table.
+std::string_view Aparada(std::string_view texto) {
+  while (!texto.empty() && static_cast<unsigned char>(texto.front()) <= 32) texto.remove_prefix(1);
+  while (!texto.empty() && static_cast<unsigned char>(texto.back()) <= 32) texto.remove_suffix(1);
+  return texto;
+}
+
+// Whether the line's part in the code columns is `codigo`. Looked at in
+// place, and given up at the first byte that differs: a table has
+// thousands of lines and a look-up reads them at every call. Only a line
+// with a CR among its columns has its part gathered apart.
+bool Codigo_Na_Linha(std::string_view linha, std::size_t colunas, std::string_view codigo,
+                     std::array<char, 8>& espaco) {
+  const std::size_t n = linha.size() < colunas ? linha.size() : colunas;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (linha[i] == '\r') return Iguais(Parte_Codigo(linha, colunas, espaco), codigo);
+    if (i == codigo.size() || linha[i] != codigo[i]) return false;
+  }
+  return n == codigo.size();
+}
+
+// The same for a table whose code columns lose their blanks first.
+bool Codigo_Aparado_Na_Linha(std::string_view linha, std::size_t colunas, std::string_view codigo,
+                             std::array<char, 8>& espaco) {
+  const std::size_t n = linha.size() < colunas ? linha.size() : colunas;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (linha[i] == '\r') return Iguais(Aparada(Parte_Codigo(linha, colunas, espaco)), codigo);
+  }
+  return Iguais(Aparada(linha.substr(0, n)), codigo);
+}
+
 // The code sought is the captured field less its last byte, as it is:
 // never trimmed. Line 1 of a table is its heading. A missing or unreadable
 // table finds nothing, and says nothing: the generation goes on.
@@ -34,11 +86,13 @@ bool Consta(std::string_view valor, const Tabela_Referencia& tabela) {
   // No line offers more than its code columns.
   if (codigo.size() > tabela.colunas) return false;
   platform::Leitor_Linhas leitor(Estado().*tabela.caminho);
-  std::string linha;  // at most 8 bytes: stays in the string's own buffer
-  if (!leitor.proxima(linha, tabela.colunas)) return false;
-  while (leitor.proxima(linha, tabela.colunas)) {
-    const std::string_view parte = tabela.aparada ? Apara(linha) : std::string_view(linha);
-    if (parte == codigo) return true;
+  std::string_view linha;
+  if (!leitor.proxima(linha)) return false;
+  std::array<char, 8> espaco;
+  while (leitor.proxima(linha)) {
+    const bool achado = tabela.aparada ? Codigo_Aparado_Na_Linha(linha, tabela.colunas, codigo, espaco)
+                                       : Codigo_Na_Linha(linha, tabela.colunas, codigo, espaco);
+    if (achado) return true;
   }
   return false;
 }

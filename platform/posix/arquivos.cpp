@@ -2,12 +2,29 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstring>
 
 namespace quillbook::platform {
 namespace {
+
+// Appends at the end of the file, as O_APPEND does, but as a positioned
+// write, which fails (ESPIPE) on a FIFO, a socket or a terminal before
+// taking any byte. A kernel older than 4.16 lacks RWF_APPEND: there the
+// file is asked for its type instead.
+ssize_t acrescenta(int fd, const char* dados, std::size_t tamanho) {
+  iovec parte{const_cast<char*>(dados), tamanho};
+  const ssize_t escrito = ::pwritev2(fd, &parte, 1, 0, RWF_APPEND);
+  if (escrito >= 0 || (errno != EOPNOTSUPP && errno != EINVAL && errno != ENOSYS)) return escrito;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    errno = ESPIPE;
+    return -1;
+  }
+  return ::write(fd, dados, tamanho);
+}
 
 // O_NONBLOCK keeps a FIFO without a reader from hanging the open; the
 // fstat then refuses anything that is not a regular file.
@@ -44,8 +61,15 @@ bool Trunca_Arquivo(const std::string& caminho) {
   return ::close(fd) == 0;
 }
 
+// Every line of the generation opens its file here, so the check that it
+// is a regular file costs no system call of its own: O_NONBLOCK keeps a
+// FIFO without a reader from hanging the open, O_NOFOLLOW refuses a
+// symbolic link (the outputs are deleted at the start and created here as
+// regular files, so a link, to a device or elsewhere, can only have been
+// put there since), and the positioned append of Escreve_Tudo refuses a
+// FIFO with a reader, a socket or a terminal before any byte.
 Descritor Abre_Para_Acrescentar(const std::string& caminho) {
-  int fd = abre_regular(caminho, O_WRONLY | O_APPEND | O_CREAT);
+  int fd = ::open(caminho.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0666);
   return fd < 0 ? Sem_Descritor : fd;
 }
 
@@ -57,7 +81,7 @@ std::size_t Escreve_Tudo(Descritor arquivo, const char* dados, std::size_t taman
     ssize_t escrito = -1;
     switch (Simula_Escrita(pedido)) {
       case Escrita_Simulada::Real:
-        escrito = ::write(fd, dados + total, pedido);
+        escrito = acrescenta(fd, dados + total, pedido);
         break;
       case Escrita_Simulada::Interrompida:
         errno = EINTR;
@@ -91,62 +115,31 @@ bool Corta_Final(Descritor arquivo, std::size_t bytes) {
 // not retried after EINTR: the descriptor is already released then.
 bool Fecha(Descritor arquivo) { return ::close(static_cast<int>(arquivo)) == 0; }
 
-Leitor_Linhas::Leitor_Linhas(const std::string& caminho)
-    : fd_(abre_regular(caminho, O_RDONLY)), bloco_(fd_ >= 0 ? new char[Tamanho_Bloco] : nullptr) {}
-
-Leitor_Linhas::~Leitor_Linhas() {
-  if (fd_ >= 0) ::close(fd_);
+Descritor Abre_Para_Ler(const std::string& caminho) {
+  int fd = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  return fd < 0 ? Sem_Descritor : fd;
 }
 
-bool Leitor_Linhas::enche() {
-  if (acabou_) return false;
+// pread() fails with ESPIPE on a FIFO, a socket or a terminal, and with
+// EISDIR on a directory, before taking any byte: the look-ups refuse them
+// without the fstat that every look-up would otherwise pay for.
+bool Le_Em(Descritor arquivo, char* destino, std::size_t tamanho, std::uint64_t posicao, std::size_t& lidos) {
+  lidos = 0;
   for (;;) {
-    ssize_t lido = ::read(fd_, bloco_.get(), Tamanho_Bloco);
-    if (lido < 0) {
-      if (errno == EINTR) continue;
-      falhou_ = true;
-      acabou_ = true;
-      return false;
-    }
-    if (lido == 0) {
-      acabou_ = true;
-      return false;
-    }
-    pos_ = 0;
-    fim_ = static_cast<std::size_t>(lido);
-    return true;
-  }
-}
-
-bool Leitor_Linhas::proxima(std::string& inicio, std::size_t maximo) {
-  inicio.clear();
-  if (fd_ < 0 || acabou_) return false;
-  bool algum_byte = false;
-  for (;;) {
-    if (pos_ == fim_ && !enche()) return algum_byte && !falhou_;
-    // The rest of the line in this block ends at LF, at 0x1A or at the
-    // block's end; only its first `maximo` bytes are kept, CRs left out.
-    const char* trecho = bloco_.get() + pos_;
-    std::size_t tamanho = fim_ - pos_;
-    const void* lf = std::memchr(trecho, '\n', tamanho);
-    if (lf != nullptr) tamanho = static_cast<std::size_t>(static_cast<const char*>(lf) - trecho);
-    const void* eof = std::memchr(trecho, '\x1A', tamanho);
-    const bool fim_do_arquivo = eof != nullptr;
-    if (fim_do_arquivo) tamanho = static_cast<std::size_t>(static_cast<const char*>(eof) - trecho);
-    for (std::size_t i = 0; i < tamanho && inicio.size() < maximo; ++i) {
-      if (trecho[i] != '\r') inicio += trecho[i];
-    }
-    algum_byte = algum_byte || tamanho > 0 || (lf != nullptr && !fim_do_arquivo);
-    if (fim_do_arquivo) {
-      acabou_ = true;
-      return algum_byte;
-    }
-    pos_ += tamanho;
-    if (lf != nullptr) {
-      ++pos_;
+    ssize_t lido = ::pread(static_cast<int>(arquivo), destino, tamanho, static_cast<off_t>(posicao));
+    if (lido >= 0) {
+      lidos = static_cast<std::size_t>(lido);
       return true;
     }
+    if (errno != EINTR) return false;
   }
+}
+
+bool Tamanho_Regular(Descritor arquivo, std::uint64_t& tamanho) {
+  struct stat info {};
+  if (::fstat(static_cast<int>(arquivo), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) return false;
+  tamanho = static_cast<std::uint64_t>(info.st_size);
+  return true;
 }
 
 }  // namespace quillbook::platform

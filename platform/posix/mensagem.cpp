@@ -1,10 +1,10 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <unistd.h>
+#include <cerrno>
 #include <cstdlib>
 #include <string>
 
-#include "platform/arquivos.h"
 #include "platform/conversao.h"
 #include "platform/sistema.h"
 
@@ -41,12 +41,21 @@ const bool Em_Utf8 = terminal_em_utf8();
 }  // namespace
 
 // No dialog here: the message, in the terminal's character set, and a line
-// feed go to standard error at once.
+// feed go to standard error at once, with a plain write: standard error is
+// often a terminal or a pipe, which the appends to the generation's files
+// refuse on purpose.
 void Exibe_Mensagem(std::string_view texto) {
   std::string linha = Em_Utf8 ? Windows1252_Para_Utf8(texto) : std::string(texto);
   linha += '\n';
-  // Nowhere is left to report a failing standard error.
-  static_cast<void>(Escreve_Tudo(STDERR_FILENO, linha.data(), linha.size()));
+  const char* dados = linha.data();
+  std::size_t resta = linha.size();
+  while (resta > 0) {
+    const ssize_t escrito = ::write(STDERR_FILENO, dados, resta);
+    if (escrito < 0 && errno == EINTR) continue;
+    if (escrito <= 0) return;  // nowhere is left to report a failing standard error
+    dados += escrito;
+    resta -= static_cast<std::size_t>(escrito);
+  }
 }
 
 }  // namespace quillbook::platform

@@ -1,7 +1,5 @@
 #include "platform/arquivos.h"
 
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -26,15 +24,18 @@ bool nomeia_dispositivo(const std::string& caminho) {
 }
 
 // Only a file on disk counts: whatever else answers to the name (a device,
-// a pipe) is closed again before a byte moves.
-HANDLE abre_regular(const std::string& caminho, DWORD acesso, DWORD disposicao) {
+// a pipe) is closed again before a byte moves. With `sem_ligacao`, a
+// symbolic link is refused rather than followed, so that an output named
+// like one never writes into the file it points at.
+HANDLE abre_regular(const std::string& caminho, DWORD acesso, DWORD disposicao, bool sem_ligacao) {
   if (nomeia_dispositivo(caminho)) return INVALID_HANDLE_VALUE;
-  HANDLE arquivo =
-      CreateFileA(caminho.c_str(), acesso, Compartilhado, nullptr, disposicao, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const DWORD opcoes = FILE_ATTRIBUTE_NORMAL | (sem_ligacao ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
+  HANDLE arquivo = CreateFileA(caminho.c_str(), acesso, Compartilhado, nullptr, disposicao, opcoes, nullptr);
   if (arquivo == INVALID_HANDLE_VALUE) return arquivo;
   BY_HANDLE_FILE_INFORMATION info;
+  const DWORD recusados = FILE_ATTRIBUTE_DIRECTORY | (sem_ligacao ? FILE_ATTRIBUTE_REPARSE_POINT : 0);
   if (GetFileType(arquivo) != FILE_TYPE_DISK || !GetFileInformationByHandle(arquivo, &info) ||
-      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      (info.dwFileAttributes & recusados) != 0) {
     CloseHandle(arquivo);
     return INVALID_HANDLE_VALUE;
   }
@@ -61,7 +62,7 @@ bool Arquivo_Existe(const std::string& caminho) {
 bool Apaga_Arquivo(const std::string& caminho) { return DeleteFileA(caminho.c_str()) != 0; }
 
 bool Trunca_Arquivo(const std::string& caminho) {
-  HANDLE arquivo = abre_regular(caminho, GENERIC_WRITE, OPEN_EXISTING);
+  HANDLE arquivo = abre_regular(caminho, GENERIC_WRITE, OPEN_EXISTING, false);
   if (arquivo == INVALID_HANDLE_VALUE) return false;
   bool truncado = SetEndOfFile(arquivo) != 0;
   return CloseHandle(arquivo) != 0 && truncado;
@@ -70,7 +71,7 @@ bool Trunca_Arquivo(const std::string& caminho) {
 Descritor Abre_Para_Acrescentar(const std::string& caminho) {
   // Write access, not append-only access: the cut-back of a failed append
   // needs it. Every write still lands at the end (see Escreve_Tudo).
-  HANDLE arquivo = abre_regular(caminho, GENERIC_WRITE, OPEN_ALWAYS);
+  HANDLE arquivo = abre_regular(caminho, GENERIC_WRITE, OPEN_ALWAYS, true);
   return arquivo == INVALID_HANDLE_VALUE ? Sem_Descritor : reinterpret_cast<Descritor>(arquivo);
 }
 
@@ -106,69 +107,32 @@ bool Corta_Final(Descritor arquivo, std::size_t bytes) {
 // CloseHandle, like close() elsewhere, is where a delayed write may fail.
 bool Fecha(Descritor arquivo) { return CloseHandle(reinterpret_cast<HANDLE>(arquivo)) != 0; }
 
-// The table is read through a C runtime descriptor in binary mode: no CR LF
-// translation and no stop at 0x1A but the reader's own.
-Leitor_Linhas::Leitor_Linhas(const std::string& caminho) {
-  HANDLE arquivo = abre_regular(caminho, GENERIC_READ, OPEN_EXISTING);
-  if (arquivo == INVALID_HANDLE_VALUE) return;
-  fd_ = _open_osfhandle(reinterpret_cast<intptr_t>(arquivo), _O_RDONLY | _O_BINARY);
-  if (fd_ < 0) {
-    CloseHandle(arquivo);
-    return;
-  }
-  bloco_.reset(new char[Tamanho_Bloco]);
+Descritor Abre_Para_Ler(const std::string& caminho) {
+  HANDLE arquivo = abre_regular(caminho, GENERIC_READ, OPEN_EXISTING, false);
+  return arquivo == INVALID_HANDLE_VALUE ? Sem_Descritor : reinterpret_cast<Descritor>(arquivo);
 }
 
-Leitor_Linhas::~Leitor_Linhas() {
-  if (fd_ >= 0) _close(fd_);
-}
-
-bool Leitor_Linhas::enche() {
-  if (acabou_) return false;
-  int lido = _read(fd_, bloco_.get(), static_cast<unsigned>(Tamanho_Bloco));
-  if (lido < 0) {
-    falhou_ = true;
-    acabou_ = true;
-    return false;
-  }
-  if (lido == 0) {
-    acabou_ = true;
-    return false;
-  }
-  pos_ = 0;
-  fim_ = static_cast<std::size_t>(lido);
+// Binary by nature: no CR LF translation and no stop at 0x1A but the
+// reader's own.
+bool Le_Em(Descritor arquivo, char* destino, std::size_t tamanho, std::uint64_t posicao, std::size_t& lidos) {
+  lidos = 0;
+  OVERLAPPED em{};
+  em.Offset = static_cast<DWORD>(posicao);
+  em.OffsetHigh = static_cast<DWORD>(posicao >> 32);
+  DWORD lido = 0;
+  const DWORD pedido = static_cast<DWORD>(std::min<std::size_t>(tamanho, 1u << 30));
+  if (!ReadFile(reinterpret_cast<HANDLE>(arquivo), destino, pedido, &lido, &em))
+    return GetLastError() == ERROR_HANDLE_EOF;  // a position at or past the end
+  lidos = lido;
   return true;
 }
 
-bool Leitor_Linhas::proxima(std::string& inicio, std::size_t maximo) {
-  inicio.clear();
-  if (fd_ < 0 || acabou_) return false;
-  bool algum_byte = false;
-  for (;;) {
-    if (pos_ == fim_ && !enche()) return algum_byte && !falhou_;
-    // The rest of the line in this block ends at LF, at 0x1A or at the
-    // block's end; only its first `maximo` bytes are kept, CRs left out.
-    const char* trecho = bloco_.get() + pos_;
-    std::size_t tamanho = fim_ - pos_;
-    const void* lf = std::memchr(trecho, '\n', tamanho);
-    if (lf != nullptr) tamanho = static_cast<std::size_t>(static_cast<const char*>(lf) - trecho);
-    const void* eof = std::memchr(trecho, '\x1A', tamanho);
-    const bool fim_do_arquivo = eof != nullptr;
-    if (fim_do_arquivo) tamanho = static_cast<std::size_t>(static_cast<const char*>(eof) - trecho);
-    for (std::size_t i = 0; i < tamanho && inicio.size() < maximo; ++i) {
-      if (trecho[i] != '\r') inicio += trecho[i];
-    }
-    algum_byte = algum_byte || tamanho > 0 || (lf != nullptr && !fim_do_arquivo);
-    if (fim_do_arquivo) {
-      acabou_ = true;
-      return algum_byte;
-    }
-    pos_ += tamanho;
-    if (lf != nullptr) {
-      ++pos_;
-      return true;
-    }
-  }
+bool Tamanho_Regular(Descritor arquivo, std::uint64_t& tamanho) {
+  HANDLE handle = reinterpret_cast<HANDLE>(arquivo);
+  LARGE_INTEGER medido;
+  if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileSizeEx(handle, &medido) || medido.QuadPart < 0) return false;
+  tamanho = static_cast<std::uint64_t>(medido.QuadPart);
+  return true;
 }
 
 }  // namespace quillbook::platform

@@ -60,5 +60,20 @@ TEST_F(Arquivos_Windows, ArquivoTrancadoPorOutroPrograma) {
   EXPECT_EQ(le("sped.txt"), "antigo");
 }
 
+// A symbolic link named like an output is not followed: the file it points
+// at keeps its bytes.
+TEST_F(Arquivos_Windows, LigacaoNaoRecebeNada) {
+  grava(entrada / "alvo", "antes");
+  if (!CreateSymbolicLinkA((saida / "x").string().c_str(), (entrada / "alvo").string().c_str(),
+                           SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE))
+    GTEST_SKIP() << "no symbolic links here (error " << GetLastError() << ")";
+  // Wine 8 makes the link but cannot tell what it is afterwards.
+  const DWORD ligacao = GetFileAttributesA((saida / "x").string().c_str());
+  if (ligacao == INVALID_FILE_ATTRIBUTES || (ligacao & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+    GTEST_SKIP() << "the file system does not report symbolic links as such";
+  EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {"a"}), R::Nao_Gravado);
+  EXPECT_EQ(le_arquivo(entrada / "alvo"), "antes");
+}
+
 }  // namespace
 }  // namespace quillbook::teste

@@ -58,7 +58,19 @@ bool Arquivo_Existe(const std::string& caminho) {
   return attr != INVALID_FILE_ATTRIBUTES && (attr & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
 }
 
-bool Apaga_Arquivo(const std::string& caminho) { return DeleteFileA(caminho.c_str()) != 0; }
+// A read-only attribute does not keep an old output: as on POSIX, where a
+// file's own mode does not stop its deletion, it is cleared first.
+bool Apaga_Arquivo(const std::string& caminho) {
+  if (DeleteFileA(caminho.c_str())) return true;
+  const DWORD attr = atributos(caminho);
+  if (attr == INVALID_FILE_ATTRIBUTES || (attr & FILE_ATTRIBUTE_READONLY) == 0 ||
+      (attr & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
+    return false;
+  if (!SetFileAttributesA(caminho.c_str(), attr & ~FILE_ATTRIBUTE_READONLY)) return false;
+  if (DeleteFileA(caminho.c_str())) return true;
+  SetFileAttributesA(caminho.c_str(), attr);  // as it was, when it stays
+  return false;
+}
 
 bool Trunca_Arquivo(const std::string& caminho) {
   HANDLE arquivo = abre_regular(caminho, GENERIC_WRITE, OPEN_EXISTING, false);

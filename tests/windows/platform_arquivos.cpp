@@ -60,6 +60,17 @@ TEST_F(Arquivos_Windows, ArquivoTrancadoPorOutroPrograma) {
   EXPECT_EQ(le("sped.txt"), "antigo");
 }
 
+// An old output marked read-only is replaced all the same, as it is on
+// POSIX whatever its mode.
+TEST_F(Arquivos_Windows, SaidaAntigaSomenteLeituraESubstituida) {
+  grava(saida / "sped.txt", "antigo");
+  ASSERT_TRUE(SetFileAttributesA((saida / "sped.txt").string().c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_EQ(inicia(), 0);
+  EXPECT_TRUE(mensagens.empty());
+  EXPECT_FALSE(existe("sped.txt"));
+  EXPECT_NE(le("erro.txt").find("O arquivo de SPED previamente existente"), std::string::npos);
+}
+
 // A symbolic link named like an output is not followed: the file it points
 // at keeps its bytes.
 TEST_F(Arquivos_Windows, LigacaoNaoRecebeNada) {

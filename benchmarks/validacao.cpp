@@ -13,7 +13,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Validador = uint8_t (*)(const char*);
+using Validador = uint8_t(QB_CALL*)(const char*);
 
 void Valida(benchmark::State& state, Validador valida, const char* valor) {
   for (auto _ : state) benchmark::DoNotOptimize(valida(valor));

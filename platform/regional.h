@@ -1,7 +1,8 @@
 // The user's regional settings: the short date order and separators, the
 // time separator and AM/PM texts, and the separators of numbers. Read once,
-// when the library is loaded, from the locale that the environment names;
-// the host's own locale is never changed.
+// when the library is loaded: on POSIX from the locale that the environment
+// names, on Windows from the user's regional settings. The host's own
+// locale is never changed.
 #pragma once
 
 #include <string>
@@ -23,8 +24,10 @@ struct Configuracao_Regional {
 // The settings in force for this load of the library.
 const Configuracao_Regional& Regional();
 
-// The settings of two named locales (time, numbers): the Brazilian settings
-// for an empty name, C, POSIX (any codeset) or a locale not installed.
+// The settings of two named locales (time, numbers), named as the platform
+// names them ("pt_BR.UTF-8" on POSIX, "pt-BR" on Windows): the Brazilian
+// settings for an empty name, C, POSIX (any codeset) or a locale the
+// system does not have.
 Configuracao_Regional Le_Configuracao(const std::string& locale_hora, const std::string& locale_numeros);
 
 // Tests swap the settings in force; the previous ones are returned.

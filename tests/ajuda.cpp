@@ -1,33 +1,14 @@
 #include "tests/ajuda.h"
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <stdlib.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 #include <fstream>
 #include <iterator>
 
 #include "exports/quillbook.h"
 #include "platform/arquivos.h"
 #include "platform/mensagem.h"
+#include "tests/ajuda_sistema.h"
 
 namespace quillbook::teste {
-namespace {
-
-bool imutavel(const fs::path& caminho, bool sim) {
-  int fd = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  int flags = 0;
-  bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-  flags = sim ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-  ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-  ::close(fd);
-  return ok;
-}
-
-}  // namespace
 
 void grava(const fs::path& caminho, std::string_view conteudo) { std::ofstream(caminho, std::ios::binary) << conteudo; }
 
@@ -37,9 +18,8 @@ std::string le_arquivo(const fs::path& caminho) {
 }
 
 void Diretorios_Teste::SetUp() {
-  std::string modelo = (fs::temp_directory_path() / "quillbook-XXXXXX").string();
-  ASSERT_NE(::mkdtemp(modelo.data()), nullptr);
-  raiz = modelo;
+  raiz = cria_diretorio_temporario();
+  ASSERT_FALSE(raiz.empty());
   saida = raiz / "saida";
   entrada = raiz / "entrada";
   fs::create_directory(saida);
@@ -64,22 +44,14 @@ void Diretorios_Teste::TearDown() {
   fs::remove_all(raiz, erro);
 }
 
-int Diretorios_Teste::inicia() const { return Inicia_SPED(saida.c_str(), entrada.c_str()); }
+int Diretorios_Teste::inicia() const { return Inicia_SPED(saida.string().c_str(), entrada.string().c_str()); }
 
 bool Diretorios_Teste::protege(const fs::path& caminho) {
   protegidos.push_back(caminho);
-  if (::geteuid() == 0) return imutavel(caminho, true);
-  std::error_code erro;
-  fs::permissions(caminho, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                  fs::perm_options::remove, erro);
-  return !erro;
+  return protege_arquivo(caminho, true);
 }
 
-void Diretorios_Teste::libera(const fs::path& caminho) {
-  if (::geteuid() == 0) imutavel(caminho, false);
-  std::error_code erro;
-  fs::permissions(caminho, fs::perms::owner_all, fs::perm_options::add, erro);
-}
+void Diretorios_Teste::libera(const fs::path& caminho) { protege_arquivo(caminho, false); }
 
 void Geracao_Teste::SetUp() {
   Diretorios_Teste::SetUp();

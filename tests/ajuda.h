@@ -10,11 +10,15 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/arquivos.h"
 #include "platform/regional.h"
 
 namespace quillbook::teste {
 
 namespace fs = std::filesystem;
+
+// What the library puts between a directory and a file name.
+inline const std::string Separador(1, platform::Separador_Diretorio);
 
 void grava(const fs::path& caminho, std::string_view conteudo);
 // The whole file; empty when it cannot be read.

@@ -1,10 +1,11 @@
 cmake_minimum_required(VERSION 3.25)
 # Runs the example host into a fresh directory and compares the file it
 # writes, byte for byte, with the one expected; no record may be rejected.
+# EMULATOR, when set, runs the host (Wine for a Windows build).
 set(out ${WORK}/example-out)
 file(REMOVE_RECURSE ${out})
 file(MAKE_DIRECTORY ${out})
-execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=pt_BR.UTF-8 ${HOST} ${out} ${TABLES}
+execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=pt_BR.UTF-8 ${EMULATOR} ${HOST} ${out} ${TABLES}
                 RESULT_VARIABLE rc OUTPUT_VARIABLE printed ERROR_VARIABLE messages)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "example host failed (${rc}): ${messages}")

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -8,11 +7,12 @@
 
 #include "exports/quillbook.h"
 #include "platform/mensagem.h"
+#include "tests/ajuda_sistema.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Validador = uint8_t (*)(const char*);
+using Validador = uint8_t(QB_CALL*)(const char*);
 
 const char* const Tabelas[] = {"cfop.res", "municipio.res", "ncm.res", "pais.res"};
 
@@ -23,14 +23,13 @@ void Escreve(const fs::path& caminho, const std::string& conteudo) {
 class Referencias : public testing::Test {
  protected:
   void SetUp() override {
-    std::string modelo = (fs::temp_directory_path() / "qb_referencias_XXXXXX").string();
-    ASSERT_NE(mkdtemp(modelo.data()), nullptr);
-    raiz_ = modelo;
+    raiz_ = quillbook::teste::cria_diretorio_temporario();
+    ASSERT_FALSE(raiz_.empty());
     fs::create_directory(raiz_ / "saida");
     fs::create_directory(raiz_ / "entrada");
     for (const char* tabela : Tabelas) Escreve(raiz_ / "entrada" / tabela, "cabeçalho\n");
     quillbook::platform::Define_Observador_Mensagens([this](std::string_view m) { mensagens_.emplace_back(m); });
-    ASSERT_EQ(Inicia_SPED((raiz_ / "saida").c_str(), (raiz_ / "entrada").c_str()), 0);
+    ASSERT_EQ(Inicia_SPED((raiz_ / "saida").string().c_str(), (raiz_ / "entrada").string().c_str()), 0);
   }
   void TearDown() override {
     Finaliza_SPED();

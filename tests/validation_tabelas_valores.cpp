@@ -7,7 +7,7 @@
 
 namespace {
 
-using Validador = uint8_t (*)(const char*);
+using Validador = uint8_t(QB_CALL*)(const char*);
 
 struct Lista {
   const char* nome;

@@ -7,8 +7,6 @@
 // Everything it writes stays in one temporary folder of its own, made at the
 // first input and removed at exit; the output folder is emptied before each
 // input so that every input runs from the same start.
-#include <stdlib.h>
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -27,6 +25,7 @@
 #include "platform/arquivos.h"
 #include "platform/mensagem.h"
 #include "platform/regional.h"
+#include "tests/ajuda_sistema.h"
 #include "tests/todos_registros.h"
 
 namespace {
@@ -209,9 +208,8 @@ void remove_raiz() {
 
 const Pastas& pastas() {
   static const Pastas p = [] {
-    std::string modelo = (fs::temp_directory_path() / "quillbook-fuzz-XXXXXX").string();
-    if (::mkdtemp(modelo.data()) == nullptr) std::abort();
-    raiz_criada = modelo;
+    raiz_criada = quillbook::teste::cria_diretorio_temporario();
+    if (raiz_criada.empty()) std::abort();
     std::atexit(remove_raiz);
     Pastas novas{raiz_criada, raiz_criada / "saida", raiz_criada / "entrada", raiz_criada / "vazia"};
     fs::create_directory(novas.entrada);
@@ -329,7 +327,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
     const bool iniciado = quillbook::Estado().Iniciado;
     switch (leitor.byte() % 13) {
       case 0:
-        Inicia_SPED(p.saida.c_str(), p.entrada.c_str());
+        Inicia_SPED(p.saida.string().c_str(), p.entrada.string().c_str());
         break;
       case 1:
         inicia_em_outro_lugar(leitor);

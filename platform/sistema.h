@@ -1,12 +1,21 @@
-// What each platform's own layer supplies to the shared part of platform/.
+// What each platform's own layer supplies to the shared part of platform/,
+// and what the shared part does for them.
 #pragma once
 
 #include <string_view>
+
+#include "platform/regional.h"
 
 namespace quillbook::platform {
 
 // Shows a message of the generation to the user and returns once the user
 // has seen it (the modal box closed, or the line written).
 void Exibe_Mensagem(std::string_view texto);
+
+// The parts of a short date format in the order they stand ('D', 'M', 'A'
+// for day, month, year) and the separator after the first one (0 when none
+// was found): the order and separator of the settings. An order that is
+// none of the three known keeps the one the settings hold.
+void Aplica_Formato_Data(std::string_view ordem, char separador, Configuracao_Regional& conf);
 
 }  // namespace quillbook::platform

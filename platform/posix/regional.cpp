@@ -1,4 +1,5 @@
 #include "platform/regional.h"
+#include "platform/sistema.h"
 
 #include <langinfo.h>
 #include <locale.h>
@@ -58,13 +59,7 @@ void le_formato_data(const std::string& formato, Configuracao_Regional& conf) {
     }
     i = j;
   }
-  if (ordem.rfind("MD", 0) == 0)
-    conf.ordem = Ordem_Data::MDA;
-  else if (ordem.rfind("A", 0) == 0)
-    conf.ordem = Ordem_Data::AMD;
-  else if (ordem.rfind("D", 0) == 0)
-    conf.ordem = Ordem_Data::DMA;
-  if (separador != 0) conf.separador_data = separador;
+  Aplica_Formato_Data(ordem, separador, conf);
 }
 
 void le_formato_hora(const std::string& formato, Configuracao_Regional& conf) {

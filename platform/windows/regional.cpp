@@ -1,4 +1,5 @@
 #include "platform/regional.h"
+#include "platform/sistema.h"
 
 #include <windows.h>
 
@@ -41,13 +42,7 @@ void le_formato_data(const std::string& formato, Configuracao_Regional& conf) {
     }
     i = j;
   }
-  if (ordem.rfind("MD", 0) == 0)
-    conf.ordem = Ordem_Data::MDA;
-  else if (ordem.rfind("A", 0) == 0)
-    conf.ordem = Ordem_Data::AMD;
-  else if (ordem.rfind("D", 0) == 0)
-    conf.ordem = Ordem_Data::DMA;
-  if (separador != 0) conf.separador_data = separador;
+  Aplica_Formato_Data(ordem, separador, conf);
 }
 
 // The separator after the hours of a time picture such as "HH:mm:ss" or

@@ -35,6 +35,47 @@ bool inicia_acrescimo() {
   return !(f.acrescimo_condenado && f.restam == 0);
 }
 
+// What the seam makes of the next system write: it may lower `tamanho` (a
+// short write), interrupt it before any byte, or fail it.
+enum class Escrita_Simulada { Real, Interrompida, Falha };
+
+Escrita_Simulada simula_escrita(std::size_t& tamanho) {
+  Falhas& f = falhas();
+  if (f.interrompidas) {
+    f.interrompeu = !f.interrompeu;
+    if (f.interrompeu) return Escrita_Simulada::Interrompida;
+  }
+  if (f.maximo_por_escrita > 0) tamanho = std::min(tamanho, f.maximo_por_escrita);
+  if (f.acrescimo_condenado) {
+    if (f.restam == 0) return Escrita_Simulada::Falha;
+    tamanho = std::min(tamanho, f.restam);
+    f.restam -= tamanho;
+  }
+  return Escrita_Simulada::Real;
+}
+
+// Every byte written, after interrupted and short writes, until all are
+// written or a write fails: how many were written (those are in the file).
+std::size_t escreve_tudo(Descritor arquivo, const char* dados, std::size_t tamanho) {
+  std::size_t total = 0;
+  while (total < tamanho) {
+    std::size_t pedido = tamanho - total;
+    std::ptrdiff_t escrito = 0;
+    switch (simula_escrita(pedido)) {
+      case Escrita_Simulada::Real:
+        escrito = Escreve_Parte(arquivo, dados + total, pedido);
+        break;
+      case Escrita_Simulada::Interrompida:
+        continue;
+      case Escrita_Simulada::Falha:
+        return total;
+    }
+    if (escrito < 0) return total;
+    total += static_cast<std::size_t>(escrito);
+  }
+  return total;
+}
+
 std::string junta_linhas(const std::vector<std::string>& linhas) {
   std::size_t total = 0;
   for (const auto& linha : linhas) total += linha.size() + 2;
@@ -56,7 +97,7 @@ Resultado_Acrescimo Acrescenta_Linhas(const std::string& caminho, const std::vec
 Resultado_Acrescimo Acrescenta_Texto(const std::string& caminho, std::string_view conteudo) {
   const bool pode_abrir = inicia_acrescimo();
   const Descritor arquivo = pode_abrir ? Abre_Para_Acrescentar(caminho) : Sem_Descritor;
-  const std::size_t escritos = arquivo == Sem_Descritor ? 0 : Escreve_Tudo(arquivo, conteudo.data(), conteudo.size());
+  const std::size_t escritos = arquivo == Sem_Descritor ? 0 : escreve_tudo(arquivo, conteudo.data(), conteudo.size());
   falhas().acrescimo_condenado = false;  // the seam fails no write but this append's
   if (arquivo == Sem_Descritor) return Resultado_Acrescimo::Nao_Gravado;
   if (escritos == conteudo.size()) {
@@ -68,21 +109,6 @@ Resultado_Acrescimo Acrescenta_Texto(const std::string& caminho, std::string_vie
   const bool fechado = Fecha(arquivo);
   if (escritos == 0 || (cortado && fechado)) return Resultado_Acrescimo::Nao_Gravado;
   return Resultado_Acrescimo::Danificado;
-}
-
-Escrita_Simulada Simula_Escrita(std::size_t& tamanho) {
-  Falhas& f = falhas();
-  if (f.interrompidas) {
-    f.interrompeu = !f.interrompeu;
-    if (f.interrompeu) return Escrita_Simulada::Interrompida;
-  }
-  if (f.maximo_por_escrita > 0) tamanho = std::min(tamanho, f.maximo_por_escrita);
-  if (f.acrescimo_condenado) {
-    if (f.restam == 0) return Escrita_Simulada::Falha;
-    tamanho = std::min(tamanho, f.restam);
-    f.restam -= tamanho;
-  }
-  return Escrita_Simulada::Real;
 }
 
 void Falha_Na_Escrita(int n, std::size_t apos_bytes) {

@@ -47,16 +47,15 @@ constexpr Descritor Sem_Descritor = -1;
 // Opens a regular file for appending (every write lands at its end whatever
 // the position), creating it empty when missing. Never waits, and nothing
 // but a regular file takes a byte: a FIFO or a device of that name is
-// refused here or, at the latest, by the first write of Escreve_Tudo.
+// refused here or, at the latest, by its first Escreve_Parte.
 // Sem_Descritor when refused or when it cannot be opened.
 Descritor Abre_Para_Acrescentar(const std::string& caminho);
 
-// Writes every byte to a file opened by Abre_Para_Acrescentar, retrying
-// after interrupted and short writes, until all are written or a write
-// fails. Returns how many bytes were written: all of them on success,
-// fewer on failure (those few are in the file). Asks Simula_Escrita before
-// each system write.
-std::size_t Escreve_Tudo(Descritor arquivo, const char* dados, std::size_t tamanho);
+// One system write of at most `tamanho` bytes at the end of a file opened
+// by Abre_Para_Acrescentar. The bytes it took (it may take fewer than
+// asked); 0 when it was interrupted before taking any, to be tried again;
+// -1 when it failed, or took nothing without being interrupted.
+std::ptrdiff_t Escreve_Parte(Descritor arquivo, const char* dados, std::size_t tamanho);
 
 // Removes the last `bytes` bytes of the file, measured from its end as it
 // stands now. With one writer and appends only, that undoes the bytes the
@@ -66,13 +65,6 @@ bool Corta_Final(Descritor arquivo, std::size_t bytes);
 // Closes the file. False when the system reports a failure, which may be
 // of a write it had delayed.
 bool Fecha(Descritor arquivo);
-
-// Test seam, kept by the shared part and asked by Escreve_Tudo before each
-// system write: what that write meets. It may lower `tamanho` (a short
-// write); Interrompida means the system call was interrupted before writing
-// anything, Falha that it failed.
-enum class Escrita_Simulada { Real, Interrompida, Falha };
-Escrita_Simulada Simula_Escrita(std::size_t& tamanho);
 
 // Tests make the n-th append from now fail (1 is the next one; 0 disarms).
 // With `apos_bytes` 0 it cannot open its file; otherwise its write fails

@@ -66,38 +66,17 @@ bool Trunca_Arquivo(const std::string& caminho) {
 // FIFO without a reader from hanging the open, O_NOFOLLOW refuses a
 // symbolic link (the outputs are deleted at the start and created here as
 // regular files, so a link, to a device or elsewhere, can only have been
-// put there since), and the positioned append of Escreve_Tudo refuses a
+// put there since), and the positioned append of Escreve_Parte refuses a
 // FIFO with a reader, a socket or a terminal before any byte.
 Descritor Abre_Para_Acrescentar(const std::string& caminho) {
   int fd = ::open(caminho.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0666);
   return fd < 0 ? Sem_Descritor : fd;
 }
 
-std::size_t Escreve_Tudo(Descritor arquivo, const char* dados, std::size_t tamanho) {
-  const int fd = static_cast<int>(arquivo);
-  std::size_t total = 0;
-  while (total < tamanho) {
-    std::size_t pedido = tamanho - total;
-    ssize_t escrito = -1;
-    switch (Simula_Escrita(pedido)) {
-      case Escrita_Simulada::Real:
-        escrito = acrescenta(fd, dados + total, pedido);
-        break;
-      case Escrita_Simulada::Interrompida:
-        errno = EINTR;
-        break;
-      case Escrita_Simulada::Falha:
-        errno = ENOSPC;
-        break;
-    }
-    if (escrito < 0) {
-      if (errno == EINTR) continue;
-      break;
-    }
-    if (escrito == 0) break;
-    total += static_cast<std::size_t>(escrito);
-  }
-  return total;
+std::ptrdiff_t Escreve_Parte(Descritor arquivo, const char* dados, std::size_t tamanho) {
+  const ssize_t escrito = acrescenta(static_cast<int>(arquivo), dados, tamanho);
+  if (escrito < 0 && errno == EINTR) return 0;
+  return escrito > 0 ? escrito : -1;
 }
 
 bool Corta_Final(Descritor arquivo, std::size_t bytes) {

@@ -81,30 +81,21 @@ bool Trunca_Arquivo(const std::string& caminho) {
 
 Descritor Abre_Para_Acrescentar(const std::string& caminho) {
   // Write access, not append-only access: the cut-back of a failed append
-  // needs it. Every write still lands at the end (see Escreve_Tudo).
+  // needs it. Every write still lands at the end (see Escreve_Parte).
   HANDLE arquivo = abre_regular(caminho, GENERIC_WRITE, OPEN_ALWAYS, true);
   return arquivo == INVALID_HANDLE_VALUE ? Sem_Descritor : reinterpret_cast<Descritor>(arquivo);
 }
 
-std::size_t Escreve_Tudo(Descritor arquivo, const char* dados, std::size_t tamanho) {
-  std::size_t total = 0;
-  while (total < tamanho) {
-    std::size_t pedido = std::min<std::size_t>(tamanho - total, 1u << 30);
-    const Escrita_Simulada simulada = Simula_Escrita(pedido);
-    if (simulada == Escrita_Simulada::Interrompida) continue;
-    if (simulada == Escrita_Simulada::Falha) break;
-    // An offset of all ones writes at the end of the file as it then is,
-    // whatever another program wrote there meanwhile.
-    OVERLAPPED no_fim{};
-    no_fim.Offset = 0xFFFFFFFF;
-    no_fim.OffsetHigh = 0xFFFFFFFF;
-    DWORD escrito = 0;
-    if (!WriteFile(reinterpret_cast<HANDLE>(arquivo), dados + total, static_cast<DWORD>(pedido), &escrito, &no_fim) ||
-        escrito == 0)
-      break;
-    total += escrito;
-  }
-  return total;
+std::ptrdiff_t Escreve_Parte(Descritor arquivo, const char* dados, std::size_t tamanho) {
+  // An offset of all ones writes at the end of the file as it then is,
+  // whatever another program wrote there meanwhile.
+  OVERLAPPED no_fim{};
+  no_fim.Offset = 0xFFFFFFFF;
+  no_fim.OffsetHigh = 0xFFFFFFFF;
+  DWORD escrito = 0;
+  const DWORD pedido = static_cast<DWORD>(std::min<std::size_t>(tamanho, 1u << 30));
+  if (!WriteFile(reinterpret_cast<HANDLE>(arquivo), dados, pedido, &escrito, &no_fim) || escrito == 0) return -1;
+  return static_cast<std::ptrdiff_t>(escrito);
 }
 
 bool Corta_Final(Descritor arquivo, std::size_t bytes) {

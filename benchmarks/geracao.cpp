@@ -13,7 +13,9 @@
 // with dlopen, as a host loads it), so the peak memory it reports is its
 // own; the rounds alternate floor and libraries, and the fastest round of
 // each counts. --antes measures a second build of the library in the same
-// run, for a before-and-after table.
+// run, for a before-and-after table. Each library's column also shows the
+// heap allocations that its calls made over the whole generation, from
+// Inicia_SPED to Finaliza_SPED, per line of "sped.txt".
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -41,7 +43,47 @@
 
 extern char** environ;
 
+// ---------------------------------------------------------------- heap
+
+// The allocations made inside the library's calls: malloc, calloc and
+// realloc are taken over for the whole process, the dlopen'ed library and
+// its operator new included, and counted while a call runs. The C
+// library's own entry points do the work (glibc exports them).
 namespace {
+bool Contando = false;
+long Alocacoes = 0;
+}  // namespace
+
+extern "C" {
+void* __libc_malloc(std::size_t tamanho);
+void* __libc_calloc(std::size_t quantos, std::size_t tamanho);
+void* __libc_realloc(void* antigo, std::size_t tamanho);
+
+void* malloc(std::size_t tamanho) noexcept {
+  if (Contando) ++Alocacoes;
+  return __libc_malloc(tamanho);
+}
+void* calloc(std::size_t quantos, std::size_t tamanho) noexcept {
+  if (Contando) ++Alocacoes;
+  return __libc_calloc(quantos, tamanho);
+}
+void* realloc(void* antigo, std::size_t tamanho) noexcept {
+  if (Contando) ++Alocacoes;
+  return __libc_realloc(antigo, tamanho);
+}
+}
+
+namespace {
+
+// Counts the allocations of what it runs.
+template <class Corpo>
+auto Contado(Corpo&& corpo) {
+  Contando = true;
+  struct Para {
+    ~Para() { Contando = false; }
+  } para;
+  return corpo();
+}
 
 namespace fs = std::filesystem;
 using Relogio = std::chrono::steady_clock;
@@ -333,6 +375,8 @@ struct Medida {
   long consultas_por_tabela = 0;
   long pico_kib = 0;
   int rejeitados = 0;
+  long alocacoes = -1;  // in the generation's calls; -1 where not counted
+  long linhas_escritas = 0;
 
   double total() const {
     double soma = 0;
@@ -347,7 +391,8 @@ struct Medida {
   void imprime(std::FILE* saida) const {
     for (int t = 0; t < Total_Tipos; ++t) std::fprintf(saida, "tipo %d %.0f %ld\n", t, ns[t], linhas[t]);
     for (int t = 0; t < Total_Tabelas; ++t) std::fprintf(saida, "consulta %d %.0f\n", t, ns_consulta[t]);
-    std::fprintf(saida, "consultas %ld\npico %ld\nrejeitados %d\n", consultas_por_tabela, pico_kib, rejeitados);
+    std::fprintf(saida, "consultas %ld\npico %ld\nrejeitados %d\nalocacoes %ld %ld\n", consultas_por_tabela, pico_kib,
+                 rejeitados, alocacoes, linhas_escritas);
   }
   static Medida le(const std::string& texto) {
     Medida m;
@@ -368,6 +413,8 @@ struct Medida {
         entrada >> m.pico_kib;
       } else if (chave == "rejeitados") {
         entrada >> m.rejeitados;
+      } else if (chave == "alocacoes") {
+        entrada >> m.alocacoes >> m.linhas_escritas;
       }
     }
     return m;
@@ -378,6 +425,10 @@ struct Medida {
     for (int t = 0; t < Total_Tabelas; ++t) ns_consulta[t] = std::min(ns_consulta[t], outra.ns_consulta[t]);
     pico_kib = std::max(pico_kib, outra.pico_kib);
     rejeitados = std::max(rejeitados, outra.rejeitados);
+    alocacoes = std::max(alocacoes, outra.alocacoes);
+  }
+  double alocacoes_por_linha() const {
+    return linhas_escritas > 0 ? static_cast<double>(alocacoes) / static_cast<double>(linhas_escritas) : 0;
   }
 };
 
@@ -513,11 +564,13 @@ struct Biblioteca {
 int Mede_Biblioteca(const char* caminho, const fs::path& entrada, const fs::path& saida, const Tamanhos& n) {
   Biblioteca lib(caminho);
   Medida m;
-  if (lib.Inicia_SPED(saida.c_str(), entrada.c_str()) != 0) return 2;
+  m.alocacoes = 0;
+  Alocacoes = 0;
+  if (Contado([&] { return lib.Inicia_SPED(saida.c_str(), entrada.c_str()); }) != 0) return 2;
   Percorre(n, [&](const Chamada& c) {
     const auto& registro = lib.registros.at(c.funcao);
     const auto inicio = Relogio::now();
-    const int32_t resultado = registro(c.campos);
+    const int32_t resultado = Contado([&] { return registro(c.campos); });
     m.ns[c.tipo] += Nanos(inicio);
     ++m.linhas[c.tipo];
     // The final tests ask for records that this file leaves out (C110 and
@@ -527,14 +580,19 @@ int Mede_Biblioteca(const char* caminho, const fs::path& entrada, const fs::path
       std::fprintf(stderr, "%s rejected\n", c.funcao.c_str());
     }
   });
+  const long alocacoes_registros = Alocacoes;
   if (!Mede_Consultas(n, m, [&](Tabela t, const std::string&, const std::string& valor) {
         return lib.consulta(t, valor.c_str()) != 0;
       }))
     ++m.rejeitados;
+  Alocacoes = alocacoes_registros;
   const auto inicio = Relogio::now();
-  lib.Finaliza_SPED();
+  Contado([&] { lib.Finaliza_SPED(); });
   m.ns[TFim] = Nanos(inicio);
   m.linhas[TFim] = 1;
+  m.alocacoes = Alocacoes;
+  std::ifstream sped(saida / "sped.txt", std::ios::binary);
+  m.linhas_escritas = std::count(std::istreambuf_iterator<char>(sped), {}, '\n');
   m.pico_kib = Pico_KiB();
   m.imprime(stdout);
   return 0;
@@ -705,6 +763,9 @@ void Imprime_Tabela(const Medida& piso, const std::vector<Coluna>& colunas) {
     linha(rotulo.c_str(), piso.consultas_por_tabela, piso.ns_consulta[t],
           [t](const Medida& m) { return m.ns_consulta[t]; });
   }
+  std::printf("\n%-32s %9ld %12s", "heap allocations per line", colunas.front().medida.linhas_escritas, "");
+  for (const auto& c : colunas) std::printf(" %12.3f %7s", c.medida.alocacoes_por_linha(), "");
+  std::printf("\n(made by the library's calls of the whole generation, per line of sped.txt)\n");
   std::printf("\n%-32s %9s %12ld", "peak memory (KiB)", "", piso.pico_kib);
   for (const auto& c : colunas) std::printf(" %12ld %7s", c.medida.pico_kib, "");
   std::printf("\n(the floor's peak holds the whole reference file in memory)\n");

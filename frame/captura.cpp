@@ -41,21 +41,25 @@ void acrescenta_rotulo(std::string& destino, std::string_view rotulo, std::size_
   if (rotulo.size() < largura) destino.append(largura - rotulo.size(), ' ');
 }
 
-// Filters and cuts in one pass, straight into the field: the bytes that
-// pass are counted in full, since a cut reports how many there were.
+// Filters and cuts straight onto the end of `destino`: the bytes that pass
+// are counted in full, since a cut reports how many there were. The run of
+// bytes that pass from the start, all of a usual value, is copied in one
+// piece.
 template <const std::array<bool, 256>& Passa>
-void captura(std::string& campo, std::string_view valor, int64_t maximo, std::string_view rotulo, std::size_t largura) {
-  campo.clear();
+void captura(std::string& destino, std::string_view valor, int64_t maximo, std::string_view rotulo,
+             std::size_t largura) {
   if (maximo == 0) return;
   const auto limite = static_cast<std::size_t>(maximo < 0 ? 0 : maximo);
-  campo.reserve((valor.size() < limite ? valor.size() : limite) + 1);
   std::size_t passados = 0;
-  for (char c : valor) {
+  while (passados < valor.size() && Passa[static_cast<unsigned char>(valor[passados])]) ++passados;
+  destino.append(valor.data(), passados < limite ? passados : limite);
+  for (std::size_t i = passados; i < valor.size(); ++i) {
+    const char c = valor[i];
     if (!Passa[static_cast<unsigned char>(c)]) continue;
-    if (passados < limite) campo += c;
+    if (passados < limite) destino += c;
     ++passados;
   }
-  campo += '|';
+  destino += '|';
   if (passados > limite) {
     std::string obs;
     acrescenta_rotulo(obs, rotulo, largura);
@@ -101,14 +105,14 @@ void Captura_Numero(std::string& campo, uint8_t maximo, std::string_view rotulo)
   captura_com_log<Numericos>(campo, campo, maximo, rotulo);
 }
 
-void Captura_Texto(std::string& campo, std::string_view valor, int32_t maximo, std::string_view rotulo,
+void Captura_Texto(std::string& linha, std::string_view valor, int32_t maximo, std::string_view rotulo,
                    std::size_t largura) {
-  captura<Permitidos>(campo, sem_brancos_iniciais(valor), maximo, rotulo, largura);
+  captura<Permitidos>(linha, sem_brancos_iniciais(valor), maximo, rotulo, largura);
 }
 
-void Captura_Numero(std::string& campo, std::string_view valor, uint8_t maximo, std::string_view rotulo,
+void Captura_Numero(std::string& linha, std::string_view valor, uint8_t maximo, std::string_view rotulo,
                     std::size_t largura) {
-  captura<Numericos>(campo, valor, maximo, rotulo, largura);
+  captura<Numericos>(linha, valor, maximo, rotulo, largura);
 }
 
 std::string Linha_Log(std::string_view rotulo, std::size_t largura, std::string_view original,

@@ -23,12 +23,13 @@ void Captura_Texto(std::string& campo, int32_t maximo, std::string_view rotulo);
 void Captura_Numero(std::string& campo, uint8_t maximo, std::string_view rotulo);
 
 // The same captures without the log line, for the record road, which
-// builds it with Linha_Log only when the record goes to "erro.txt".
-// `campo` receives the captured form of `valor`; `rotulo` is padded with
-// blanks to `largura` where the observation of a cut shows it.
-void Captura_Texto(std::string& campo, std::string_view valor, int32_t maximo, std::string_view rotulo,
+// builds it with Linha_Log only when the record goes to "erro.txt". The
+// captured form of `valor` is appended to `linha`, the record line being
+// built; `rotulo` is padded with blanks to `largura` where the observation
+// of a cut shows it.
+void Captura_Texto(std::string& linha, std::string_view valor, int32_t maximo, std::string_view rotulo,
                    std::size_t largura);
-void Captura_Numero(std::string& campo, std::string_view valor, uint8_t maximo, std::string_view rotulo,
+void Captura_Numero(std::string& linha, std::string_view valor, uint8_t maximo, std::string_view rotulo,
                     std::size_t largura);
 
 // The log line of a captured field: a tab, the caption padded to

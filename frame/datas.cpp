@@ -1,6 +1,5 @@
 #include "frame/datas.h"
 
-#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -174,17 +173,24 @@ std::optional<Data> converte(std::string_view texto) {
 
 }  // namespace
 
-void Formata_Data(std::string& data) {
-  if (Apara(data).empty()) return;
+std::string_view Formata_Data(std::string_view data, char (&digitos)[8]) {
+  if (Apara(data).empty()) return data;
   std::optional<Data> d = converte(data);
-  if (!d) {
-    data.clear();
-    return;
-  }
-  // Day, month and year are within their ranges here: eight digits.
-  char saida[32];
-  std::snprintf(saida, sizeof saida, "%02d%02d%04d", d->dia, d->mes, d->ano);
-  data = saida;
+  if (!d) return {};
+  // Day, month and year are within their ranges here: two, two and four
+  // digits, with leading zeros.
+  auto escreve = [&digitos](std::size_t inicio, std::size_t tamanho, int valor) {
+    for (std::size_t i = inicio + tamanho; i-- > inicio; valor /= 10) digitos[i] = static_cast<char>('0' + valor % 10);
+  };
+  escreve(0, 2, d->dia);
+  escreve(2, 2, d->mes);
+  escreve(4, 4, d->ano);
+  return {digitos, sizeof digitos};
+}
+
+void Formata_Data(std::string& data) {
+  char digitos[8];
+  if (!Apara(data).empty()) data.assign(Formata_Data(data, digitos));
 }
 
 bool Valida_Data(std::string_view data) {

@@ -12,10 +12,18 @@
 namespace quillbook {
 namespace {
 
+// The lists and what a record call builds in keep their memory from call
+// to call; a closed generation gives it all back.
 void libera_listas(Geracao& g) {
   Lista().swap(g.Lista_Erros);
   Lista().swap(g.Lista_Log);
   Lista().swap(g.Lista_Observacoes);
+}
+
+void libera_construcao(Geracao& g) noexcept {
+  std::string().swap(g.Linha);
+  std::vector<Campo_Registro>().swap(g.Campos);
+  std::string().swap(g.Valor_Testado);
 }
 
 bool falha(const std::string& mensagem) {
@@ -89,10 +97,13 @@ int32_t inicia(std::string_view saida, std::string_view entrada) {
 void finaliza() {
   Geracao& g = Estado();
   // Cleared whatever happens in between: a close that failed half-way must
-  // not leave every later start refused.
+  // not leave every later start refused, nor keep what records built in.
   struct Encerra {
     Geracao& g;
-    ~Encerra() { g.Iniciado = false; }
+    ~Encerra() {
+      g.Iniciado = false;
+      libera_construcao(g);
+    }
   } encerra{g};
   if (g.Iniciado) {
     Grava_Estatisticas();

@@ -43,10 +43,11 @@ bool Grava_Linhas(const std::string& caminho, const Lista& linhas) {
   return Mostra_Resultado(caminho, platform::Acrescenta_Linhas(caminho, linhas));
 }
 
+// Laid out where record lines are built, in memory kept from call to call.
 bool Trata_Linha(std::string_view linha) {
-  std::string terminada;
-  terminada.reserve(linha.size() + 2);
-  terminada.append(linha).append("\r\n");
+  if (!Verifica_Inicio()) return false;
+  std::string& terminada = Estado().Linha;
+  terminada.assign(linha).append("\r\n");
   return Trata_Linha_Terminada(terminada);
 }
 

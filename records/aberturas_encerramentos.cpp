@@ -7,7 +7,7 @@ using namespace quillbook;
 
 namespace {
 
-int32_t abertura(const char* codigo, const char* cabecalho, std::size_t largura, Validador validador,
+int32_t abertura(Codigo_Registro codigo, const char* cabecalho, std::size_t largura, Validador validador,
                  const char* mensagem, const char* IND_MOV, bool como_texto = false) {
   return Escreve_Registro(codigo, cabecalho, largura, [&](Registro& r) {
     const auto& ind_mov =
@@ -17,7 +17,8 @@ int32_t abertura(const char* codigo, const char* cabecalho, std::size_t largura,
   });
 }
 
-int32_t encerramento(const char* codigo, const char* cabecalho, std::size_t largura, char bloco, const char* rotulo) {
+int32_t encerramento(Codigo_Registro codigo, const char* cabecalho, std::size_t largura, char bloco,
+                     const char* rotulo) {
   return Escreve_Registro(codigo, cabecalho, largura, [&](Registro& r) {
     r.numero(Linhas_Com_Encerramento(bloco), 255, rotulo);
     r.unico();

@@ -1,5 +1,7 @@
 // Block 0: the taxpayer's identification and the register tables that the
 // rest of the file points to.
+#include <optional>
+
 #include "frame/texto.h"
 #include "records/registro.h"
 
@@ -21,14 +23,13 @@ QB_API int32_t QB_CALL Registro0000(const char* COD_VER, const char* COD_FIN, co
     const auto& dt_ini = r.data(DT_INI, "Data inicial:");
     const auto& dt_fin = r.data(DT_FIN, "Data final:");
     r.texto(NOME, 100, "Nome empresarial do contribuinte:");
-    const std::string* cnpj = nullptr;
-    const std::string* cpf = nullptr;
+    std::optional<Capturado> cnpj, cpf;
     if (forma_cnpj) {
-      cnpj = &r.numero(CNPJ, 14, "Número de inscrição da entidade no CNPJ:");
+      cnpj = r.numero(CNPJ, 14, "Número de inscrição da entidade no CNPJ:");
       r.coluna_vazia();
     } else {
       r.coluna_vazia();
-      cpf = &r.numero(CPF, 11, "Número de inscrição da entidade no CPF:");
+      cpf = r.numero(CPF, 11, "Número de inscrição da entidade no CPF:");
     }
     const auto& uf = r.texto(UF, 2, "Sigla da unidade da federação:");
     r.texto(IE, 14, "Inscrição Estadual do contribuinte:");
@@ -38,8 +39,8 @@ QB_API int32_t QB_CALL Registro0000(const char* COD_VER, const char* COD_FIN, co
     const auto& ind_perfil = r.texto(IND_PERFIL, 1, "Perfil de apresentação do arquivo fiscal:");
     const auto& ind_ativ = r.numero(IND_ATIV, 1, "Indicador de tipo de atividade:");
     r.unico();
-    if (cnpj != nullptr) r.cnpj(*cnpj, "-2   CNPJ Inválido : ");
-    if (cpf != nullptr) r.cpf(*cpf, "-3   CPF Inválido : ");
+    if (cnpj) r.cnpj(*cnpj, "-2   CNPJ Inválido : ");
+    if (cpf) r.cpf(*cpf, "-3   CPF Inválido : ");
     r.valida(vUF, uf, "-4   Unidade da Federação Inválida : ");
     r.valida_data(dt_ini, "-6   Data Inicial Inválida (DDMMAAAA) : ");
     r.valida_data(dt_fin, "-7   Data Final Inválida (DDMMAAAA) : ");
@@ -117,13 +118,12 @@ QB_API int32_t QB_CALL Registro0150(const char* COD_PART, const char* NOME, cons
     r.texto(NOME, 100, "Nome pessoal ou empresarial:");
     const auto& cod_pais = r.numero(COD_PAIS, 5, "Código do país do participante:");
     r.largura(61);
-    const std::string* cnpj = nullptr;
-    const std::string* cpf = nullptr;
+    std::optional<Capturado> cnpj, cpf;
     if (forma_cpf) {
       r.coluna_vazia();
-      cpf = &r.numero(CPF, 11, "CPF do participante na unidade da federação do destinatário:");
+      cpf = r.numero(CPF, 11, "CPF do participante na unidade da federação do destinatário:");
     } else {
-      cnpj = &r.numero(CNPJ, 14, "CNPJ do participante:");
+      cnpj = r.numero(CNPJ, 14, "CNPJ do participante:");
       r.coluna_vazia();
     }
     r.largura(64);
@@ -134,8 +134,8 @@ QB_API int32_t QB_CALL Registro0150(const char* COD_PART, const char* NOME, cons
     r.texto(NUM, 255, "Número do imóvel:");
     r.texto(COMPL, 255, "Dados complementares do endereço:");
     r.texto(BAIRRO, 60, "Bairro em que o imóvel está situado:");
-    if (cnpj != nullptr) r.cnpj_obrigatorio(*cnpj, "-1   CNPJ Inválido : ");
-    if (cpf != nullptr) r.cpf_simples(*cpf, "-2   CPF Inválido : ");
+    if (cnpj) r.cnpj_obrigatorio(*cnpj, "-1   CNPJ Inválido : ");
+    if (cpf) r.cpf_simples(*cpf, "-2   CPF Inválido : ");
     r.valida(vCod_Municipio, cod_mun, "-3   Código do município do domicílio fiscal : ");
     r.valida(vCOD_PAIS, cod_pais, "-4   Código do país do participante : ");
   });

@@ -1,6 +1,8 @@
 #include "records/bloco9.h"
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 #include "frame/saida.h"
 #include "frame/tabela_registros.h"
@@ -68,8 +70,8 @@ extern "C" {
 QB_API int32_t QB_CALL Registro9900(void) {
   return Na_Borda(-1, []() -> int32_t {
     if (!Verifica_Inicio()) return -1;
-    Estado().Lista_Log.emplace_back(" REGISTRO 9900");
-    Info_Registro& proprio = Linha_Registro("9900");
+    Registro linha("9900", 0, " REGISTRO 9900");
+    Info_Registro& proprio = Tabela_Registros()[Linha_Fixa("9900")];
     const int32_t antes = proprio.Qtd_OK;
     bool listou = false;
     bool todas = true;
@@ -81,20 +83,25 @@ QB_API int32_t QB_CALL Registro9900(void) {
       }
       if (tipo.Qtd_OK == 0) continue;
       listou = true;
-      Registro linha("9900", 0);
+      linha.nova_linha();
       linha.texto(tipo.Codigo.c_str(), 4, "Registro que será totalizado no próximo campo:");
       linha.numero(std::to_string(tipo.Qtd_OK), 255, "Total de registros do tipo informado no campo anterior:");
       if (!Estado().Lista_Observacoes.empty()) ++proprio.Qtd_Obs;
       linha.lista_log();
-      if (Trata_Linha(linha.linha()))
+      if (linha.escreve())
         ++proprio.Qtd_OK;
       else
         todas = false;
     }
+    const std::string total_9900 = std::to_string(proprio.Qtd_OK + 2);
+    const std::pair<std::string_view, std::string_view> fixas_9900[] = {
+        {"9900", total_9900}, {"9990", "1"}, {"9999", "1"}};
     int32_t fixas = 0;
-    for (const std::string& fixa : {"|9900|9900|" + std::to_string(proprio.Qtd_OK + 2) + "|",
-                                    std::string("|9900|9990|1|"), std::string("|9900|9999|1|")}) {
-      if (Trata_Linha(fixa))
+    for (const auto& [tipo, total] : fixas_9900) {
+      linha.nova_linha();
+      linha.coluna(tipo);
+      linha.coluna(total);
+      if (linha.escreve())
         ++fixas;
       else
         todas = false;

@@ -5,112 +5,130 @@
 //
 //   return Escreve_Registro("0005", "REGISTRO 0005", 39, [&](Registro& r) {
 //     r.texto(FANTASIA, 60, "Nome de fantasia associado:");
-//     auto& cep = r.numero(CEP, 8, "Código de Endereçamento Postal:");
+//     const auto& cep = r.numero(CEP, 8, "Código de Endereçamento Postal:");
 //     ...
 //     r.unico();
 //     r.valida(vCEP, cep, "-2   Código de Endereçamento Postal Inválida: ");
 //   });
+//
+// The line is built where the generation keeps it from call to call, each
+// field captured straight onto its end, so that an accepted record without
+// observations takes no memory once the first calls have sized it; only
+// what goes to "erro.txt" is built as separate lines.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
 
 #include "exports/quillbook.h"
 #include "frame/borda.h"
 #include "frame/geracao.h"
+#include "frame/tabela_registros.h"
 
 namespace quillbook {
 
 using Validador = uint8_t(QB_CALL*)(const char*);
 
+// A captured field as the record's tests see it: its place in the record
+// line, which is read again at each look since the line may move as it
+// grows.
+class Capturado {
+ public:
+  Capturado(const std::string& linha, std::size_t inicio, std::size_t tamanho)
+      : linha_(&linha), inicio_(inicio), tamanho_(tamanho) {}
+  operator std::string_view() const { return std::string_view(*linha_).substr(inicio_, tamanho_); }
+
+ private:
+  const std::string* linha_;
+  std::size_t inicio_;
+  std::size_t tamanho_;
+};
+
+// One record call's line, built in the generation's kept memory: only one
+// Registro is at work at a time.
 class Registro {
  public:
   // `largura`: the width to which the record's captions are padded with
-  // blanks (0 leaves them as they are).
-  Registro(std::string_view codigo, std::size_t largura) : codigo_(codigo), largura_(largura) {}
+  // blanks (0 leaves them as they are). `cabecalho`: the header line that
+  // opens the record's log in "erro.txt" (none when empty).
+  Registro(Codigo_Registro codigo, std::size_t largura, std::string_view cabecalho = {});
 
-  // Captures, in parameter order; each returns the captured field. The
-  // value and the caption are looked at again when the record goes to
-  // "erro.txt", so both must live until conclui(): a host's texts live
-  // through its call, and captions are fixed texts.
-  const std::string& texto(const char* valor, int32_t maximo, std::string_view rotulo);
-  const std::string& numero(const char* valor, uint8_t maximo, std::string_view rotulo);
-  const std::string& numero(std::string valor, uint8_t maximo, std::string_view rotulo);
+  // Captures, in parameter order, each straight onto the end of the line;
+  // each returns the captured field. The value and the caption are looked
+  // at again when the record goes to "erro.txt", so both must live until
+  // conclui(): a host's texts live through its call, and captions are
+  // fixed texts. A value that the record made itself is copied.
+  Capturado texto(const char* valor, int32_t maximo, std::string_view rotulo);
+  Capturado numero(const char* valor, uint8_t maximo, std::string_view rotulo);
+  Capturado numero(std::string_view feito_pelo_registro, uint8_t maximo, std::string_view rotulo);
   // A regional date rewritten as DDMMYYYY, then captured as a number of 8.
-  const std::string& data(const char* valor, std::string_view rotulo);
+  Capturado data(const char* valor, std::string_view rotulo);
   // A column of the line that holds no field: a bare "|".
-  void coluna_vazia();
+  void coluna_vazia() { coluna({}); }
+  // A column that the record fills itself, shown in no log: the value and "|".
+  void coluna(std::string_view valor);
   // The captions that follow are padded to another width.
   void largura(std::size_t nova) { largura_ = nova; }
 
   // Tests, in the record's order. Each failure appends its line: the
   // message followed by the captured field (the field's "|" included).
   void unico();
-  void valida(Validador validador, const std::string& campo, std::string_view mensagem);
-  void valida_data(const std::string& campo, std::string_view mensagem);
+  void valida(Validador validador, std::string_view campo, std::string_view mensagem);
+  void valida_data(std::string_view campo, std::string_view mensagem);
   // The identity kinds: the first three let a field without digits pass.
-  void cnpj(const std::string& campo, std::string_view mensagem);
-  void cpf(const std::string& campo, std::string_view mensagem);
-  void cnpj_ou_cpf(const std::string& campo, std::string_view mensagem);
-  void cnpj_simples(const std::string& campo, std::string_view mensagem);
-  void cpf_simples(const std::string& campo, std::string_view mensagem);
+  void cnpj(std::string_view campo, std::string_view mensagem);
+  void cpf(std::string_view campo, std::string_view mensagem);
+  void cnpj_ou_cpf(std::string_view campo, std::string_view mensagem);
+  void cnpj_simples(std::string_view campo, std::string_view mensagem);
+  void cpf_simples(std::string_view campo, std::string_view mensagem);
   // A CNPJ that must be given: a field without digits fails too.
-  void cnpj_obrigatorio(const std::string& campo, std::string_view mensagem);
+  void cnpj_obrigatorio(std::string_view campo, std::string_view mensagem);
   // Fails when the field, less its "|" and trimmed, is empty; the line is
   // written as given, with no value after it.
-  void obrigatorio(const std::string& campo, std::string_view linha);
+  void obrigatorio(std::string_view campo, std::string_view linha);
   // A failed test of the record's own: the line as given.
   void erro(std::string linha);
-  void falha_se(bool falhou, std::string_view mensagem, const std::string& campo);
+  void falha_se(bool falhou, std::string_view mensagem, std::string_view campo);
 
-  // The record line: "|", the code, "|", then the captured fields.
-  std::string linha() const;
-  // Lists the log lines of the captured fields when the record has errors
-  // or observations, that is when "erro.txt" will show them; conclui()
-  // does it, a caller that writes linha() itself does it first.
-  void lista_log() const;
+  // The record line so far: "|", the code, "|", then the captured fields.
+  std::string_view linha() const { return g_.Linha; }
+  // Lists the header and the log lines of the captured fields when the
+  // record has errors or observations, that is when "erro.txt" will show
+  // them; conclui() does it, a caller that writes the line itself with
+  // escreve() does it first.
+  void lista_log();
+  // Writes the line to "sped.txt" as it stands, the record's observations
+  // to "erro.txt", and empties the lists; true when the line is in the file.
+  bool escreve();
+  // A record that writes several lines starts the next one; the header
+  // line went with the first.
+  void nova_linha();
   // Observation count, then rejection (-1) or the record line (0 when it
   // was written to "sped.txt", -1 when it was not).
   int32_t conclui();
 
  private:
-  // A captured field and what its log line needs, should the record go to
-  // "erro.txt": an accepted record without observations never shows its
-  // log, so it is not built for it.
-  struct Campo {
-    std::string valor;          // the captured form
-    std::string_view original;  // the value as passed to the capture
-    std::string proprio;        // that value, when the record made it (a date rewritten)
-    std::string_view rotulo;    // captions are fixed texts
-    std::size_t largura = 0;
-    bool logado = false;
-  };
+  // A field starts where the line ends, and ends where the capture left it.
+  Campo_Registro& novo_campo(std::string_view rotulo, bool logado, std::string_view original);
+  Capturado fecha_campo(Campo_Registro& campo);
+  // The field as a text ending in NUL, for a validator.
+  const char* terminado(std::string_view campo);
 
-  Campo& novo_campo(std::string_view rotulo);
-  std::string monta_linha(std::string_view fim) const;
-  template <class Funcao>
-  void para_cada_campo(Funcao&& funcao) const;
-
-  std::string codigo_;
+  Geracao& g_;
+  Codigo_Registro codigo_;
+  std::string_view cabecalho_;
   std::size_t largura_;
-  // Stable references for the tests; no record has more fields than fit
-  // here, and the rest would go to the deque.
-  std::array<Campo, 40> campos_;
-  std::deque<Campo> mais_campos_;
   std::size_t total_campos_ = 0;
 };
 
-// The road of one call: -1 without a generation, else the header line,
-// the body's captures and tests, and the end of the road.
+// The road of one call: -1 without a generation, else the body's captures
+// and tests, and the end of the road.
 template <class Corpo>
-int32_t Escreve_Registro(std::string_view codigo, std::string_view cabecalho, std::size_t largura, Corpo&& corpo) {
+int32_t Escreve_Registro(Codigo_Registro codigo, std::string_view cabecalho, std::size_t largura, Corpo&& corpo) {
   return Na_Borda(-1, [&]() -> int32_t {
     if (!Verifica_Inicio()) return -1;
-    if (!cabecalho.empty()) Estado().Lista_Log.emplace_back(cabecalho);
-    Registro registro(codigo, largura);
+    Registro registro(codigo, largura, cabecalho);
     corpo(registro);
     return registro.conclui();
   });

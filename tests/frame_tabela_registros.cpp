@@ -33,6 +33,15 @@ TEST(Tabela_Registros, LocalizaPeloCodigoExato) {
     EXPECT_EQ(Localiza_Registro(codigo), linha) << codigo;
 }
 
+// A record function has its row from the compiler: the row that the filled
+// table gives its code.
+TEST(Tabela_Registros, LinhaFixaIgualALinhaDaTabelaPreenchida) {
+  static_assert(Linha_Fixa("0000") == 1 && Linha_Fixa("C100") == 18 && Linha_Fixa("9999") == 151);
+  static_assert(Codigo_Registro("9900").linha == 149);
+  Preenche_Tabela();
+  for (int i = 0; i < Total_Registros; ++i) EXPECT_EQ(Localiza_Registro(Tipos_Registro[i].codigo), i + 1);
+}
+
 TEST(Tabela_Registros, PreenchidaComoOLeiaute) {
   Tabela& tabela = Tabela_Registros();
   tabela[18].Qtd_OK = tabela[0].Qtd_Erros = tabela[151].Qtd_Obs = 5;

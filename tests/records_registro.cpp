@@ -1,7 +1,9 @@
 // The road every record writer takes, seen through a few writers and
 // through the test kinds directly.
+#include <cstdlib>
 #include <functional>
 #include <map>
+#include <new>
 
 #include "exports/quillbook.h"
 #include "frame/geracao.h"
@@ -10,10 +12,40 @@
 #include "records/registro.h"
 #include "tests/registros_ajuda.h"
 
+// The heap that this program takes through operator new, as the library's
+// texts and lists take theirs, counted while a test asks for it.
+namespace {
+bool Contando = false;
+long Alocacoes = 0;
+
+void* aloca(std::size_t tamanho) {
+  if (Contando) ++Alocacoes;
+  if (void* p = std::malloc(tamanho == 0 ? 1 : tamanho)) return p;
+  throw std::bad_alloc();
+}
+}  // namespace
+
+void* operator new(std::size_t tamanho) { return aloca(tamanho); }
+void* operator new[](std::size_t tamanho) { return aloca(tamanho); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+
 namespace quillbook::teste {
 namespace {
 
 using Road = Registros_Teste;
+
+// The allocations that `corpo` makes.
+template <class Corpo>
+long alocacoes(Corpo&& corpo) {
+  const long antes = Alocacoes;
+  Contando = true;
+  corpo();
+  Contando = false;
+  return Alocacoes - antes;
+}
 using Sem_Geracao = Diretorios_Teste;
 
 TEST_F(Sem_Geracao, RecordWriterRefusesWithGuardMessageAndWritesNothing) {
@@ -109,9 +141,9 @@ TEST_F(Road, RejectedRecordMayBeWrittenByALaterCall) {
   EXPECT_EQ(Linha_Registro("0005").Qtd_Erros, 1);
 }
 
-// More fields than any record has: those past the ones the road keeps in
-// place follow in order, in the line and in the log of a rejected record.
-TEST_F(Road, EveryFieldKeepsItsPlaceHoweverMany) {
+// A record of more fields than any record has, the odd ones made by the
+// record itself, as counts are.
+int32_t Quarenta_E_Cinco_Campos(bool rejeitado) {
   // Texts that live through the call, as a host's do.
   static const std::vector<std::string> rotulos = [] {
     std::vector<std::string> r;
@@ -123,17 +155,26 @@ TEST_F(Road, EveryFieldKeepsItsPlaceHoweverMany) {
     for (int i = 0; i < 45; ++i) v.push_back(std::to_string(i));
     return v;
   }();
-  auto registro = [](bool rejeitado) {
-    return Escreve_Registro("0190", "REGISTRO 0190", 10, [&](Registro& r) {
-      for (int i = 0; i < 45; ++i) {
-        if (i % 2 == 0)
-          r.texto(valores[i].c_str(), 60, rotulos[i]);
-        else
-          r.numero(std::to_string(i), 8, rotulos[i]);
-      }
-      if (rejeitado) r.erro("-1   Rejeitado");
-    });
-  };
+  return Escreve_Registro("0190", "REGISTRO 0190", 10, [&](Registro& r) {
+    for (int i = 0; i < 45; ++i) {
+      if (i % 2 == 0)
+        r.texto(valores[i].c_str(), 60, rotulos[i]);
+      else
+        r.numero(std::to_string(i), 8, rotulos[i]);
+    }
+    if (rejeitado) r.erro("-1   Rejeitado");
+  });
+}
+
+// More fields than any record has: all follow in order, in the line and in
+// the log of a rejected record.
+TEST_F(Road, EveryFieldKeepsItsPlaceHoweverMany) {
+  static const std::vector<std::string> rotulos = [] {
+    std::vector<std::string> r;
+    for (int i = 0; i < 45; ++i) r.push_back("Campo " + std::to_string(i) + ":");
+    return r;
+  }();
+  auto registro = Quarenta_E_Cinco_Campos;
   std::string linha = "|0190|";
   std::vector<std::string> bloco = {"", "REGISTRO 0190"};
   for (int i = 0; i < 45; ++i) {
@@ -145,6 +186,107 @@ TEST_F(Road, EveryFieldKeepsItsPlaceHoweverMany) {
   std::string esperado;
   for (const auto& l : bloco) esperado += l + "\r\n";
   EXPECT_EQ(chama([&] { return registro(true); }).erro, esperado);
+}
+
+// What one call built in is the next call's to build in: a record of few
+// fields after one of many, an accepted record after a rejected one, show
+// nothing of the call before.
+TEST_F(Road, ACallShowsNothingOfTheCallBefore) {
+  ASSERT_EQ(Quarenta_E_Cinco_Campos(true), -1);
+  EXPECT_EQ(chama([] { return Registro0190("UN", "Unidade"); }).sped, linhas({"|0190|UN|Unidade|"}));
+  ASSERT_EQ(Quarenta_E_Cinco_Campos(false), 0);
+  Chamada c = chama([] { return Registro0015("SP", ""); });
+  EXPECT_EQ(c.sped, linhas({"|0015|SP||"}));
+  EXPECT_EQ(c.erro, "");
+  ASSERT_EQ(Registro0015("XXX", "123"), -1);
+  c = chama([] { return Registro0015("SP", "1"); });
+  EXPECT_EQ(c.resultado, 0);
+  EXPECT_EQ(c.sped, linhas({"|0015|SP|1|"}));
+  EXPECT_EQ(c.erro, "");
+  c = chama([] { return Registro0015("SPX", "1"); });
+  EXPECT_EQ(c.erro, linhas({"", "REGISTRO 0015", "\tSigla da unidade da federação:\tSPX -> SP|",
+                            "\tInscrição Estadual:           \t1 -> 1|", "", "\tObservação do Registro:",
+                            "\t  Sigla da unidade da federação:\tQuantidade de caracteres maior que o permitido - "
+                            "Permitido: 2; Passados: 3"}));
+  EXPECT_EQ(chama([] { return Registro0015("SP", "2"); }).erro, "");
+}
+
+// Once the first records have sized the line and its fields, an accepted
+// record without observations takes nothing from the heap: block closers
+// and block 9 included.
+TEST_F(Road, AcceptedRecordsTakeNoMemoryOnceSized) {
+  abre_arquivo();
+  ASSERT_EQ(Registro0005("Loja", "01310100", "Rua A", "1", "", "Centro", "", "", ""), 0);
+  std::vector<int32_t> resultados;
+  resultados.reserve(64);
+  const long tomadas = alocacoes([&] {
+    for (int i = 0; i < 20; ++i) resultados.push_back(Registro0190("UN", "Unidade"));
+    resultados.push_back(Registro0990());
+    for (auto abre : {RegistroC001, RegistroD001, RegistroE001, RegistroH001, Registro1001})
+      resultados.push_back(abre("1"));
+    resultados.push_back(RegistroE100("01/11/2026", "30/11/2026"));
+    resultados.push_back(RegistroE110("", "", "", "", "", "", "", "", "", "", "", "", "", ""));
+    for (auto encerra : {RegistroC990, RegistroD990, RegistroE990, RegistroH990, Registro1990})
+      resultados.push_back(encerra());
+    resultados.push_back(Registro9001("0"));
+    resultados.push_back(Registro9900());
+    resultados.push_back(Registro9990());
+    resultados.push_back(Registro9999());
+  });
+  EXPECT_EQ(resultados, std::vector<int32_t>(resultados.size(), 0));
+  EXPECT_EQ(tomadas, 0);
+}
+
+// A document of many fields, one of them longer than a short text: its
+// first call sizes the line, the others take nothing.
+TEST_F(Road, DocumentsTakeNoMemoryAfterTheFirst) {
+  auto documento = [] {
+    return RegistroC100("0", "1", "P00001", "55", "00", "1", "123", "35261100000000000000005500100000000010000001",
+                        "05/11/2026", "06/11/2026", "1.250,00", "0", "0,00", "", "1.250,00", "9", "0,00", "0,00",
+                        "0,00", "1.250,00", "225,00", "0,00", "0,00", "0,00", "20,63", "95,00", "0,00", "0,00");
+  };
+  ASSERT_EQ(documento(), 0);
+  ASSERT_EQ(Quarenta_E_Cinco_Campos(false), 0);
+  int32_t resultados = 0;
+  EXPECT_EQ(alocacoes([&] {
+              for (int i = 0; i < 10; ++i) resultados += documento();
+              resultados += Quarenta_E_Cinco_Campos(false);
+            }),
+            0);
+  EXPECT_EQ(resultados, 0);
+  // The count sees what the library takes: a rejected record's log is built.
+  EXPECT_GT(alocacoes([] { Quarenta_E_Cinco_Campos(true); }), 0);
+}
+
+// The close gives back all that the records built in, and the next
+// generation builds afresh, with its own counts.
+TEST_F(Road, CloseGivesBackWhatRecordsBuiltIn) {
+  ASSERT_EQ(Registro0005("Loja", "01310100", "", "", "", "", "", "", ""), 0);
+  ASSERT_EQ(Quarenta_E_Cinco_Campos(true), -1);
+  ASSERT_GT(Estado().Linha.capacity(), std::string().capacity());
+  Finaliza_SPED();
+  const Geracao& g = Estado();
+  EXPECT_EQ(g.Linha.capacity(), std::string().capacity());
+  EXPECT_EQ(g.Valor_Testado.capacity(), std::string().capacity());
+  EXPECT_EQ(g.Campos.capacity(), 0u);
+  EXPECT_EQ(g.Lista_Log.capacity() + g.Lista_Erros.capacity() + g.Lista_Observacoes.capacity(), 0u);
+  ASSERT_EQ(inicia(), 0);
+  EXPECT_EQ(chama([] { return Registro0005("Loja", "01310100", "", "", "", "", "", "", ""); }).sped,
+            linhas({"|0005|Loja|01310100||||||||"}));
+  EXPECT_EQ(Linha_Registro("0005").Qtd_OK, 1);
+  EXPECT_EQ(Linha_Registro("0005").Qtd_Erros, 0);
+}
+
+// A record reads its row's counts as they stand at each call.
+TEST_F(Road, UniquenessReadsTheRowAsItStands) {
+  auto registro = [] { return Registro0001("0"); };
+  ASSERT_EQ(registro(), 0);
+  EXPECT_EQ(registro(), -1);
+  Linha_Registro("0001").Qtd_OK = 0;
+  EXPECT_EQ(registro(), 0);
+  EXPECT_EQ(Linha_Registro("0001").Qtd_OK, 1);
+  EXPECT_EQ(Linha_Registro("0001").Qtd_Erros, 1);
+  EXPECT_EQ(le("sped.txt"), linhas({"|0001|0|", "|0001|0|"}));
 }
 
 TEST_F(Road, HostTextIsNeverChanged) {

@@ -32,7 +32,9 @@ static void nomeia(const char *saida, const char *nome) {
   char *caminho = malloc(tamanho);
   FILE *arquivo;
   if (caminho == NULL) return;
-  snprintf(caminho, tamanho, "%s/%s", saida, nome);
+  strcpy(caminho, saida);
+  strcat(caminho, "/");
+  strcat(caminho, nome);
   arquivo = fopen(caminho, "rb");
   if (arquivo != NULL) {
     fclose(arquivo);

@@ -1,7 +1,5 @@
 #include <fcntl.h>
-#include <linux/fs.h>
 #include <signal.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <sys/resource.h>
@@ -11,6 +9,7 @@
 #include "exports/quillbook.h"
 #include "platform/arquivos.h"
 #include "tests/ajuda.h"
+#include "tests/ajuda_sistema.h"
 
 namespace quillbook::teste {
 namespace {
@@ -69,19 +68,6 @@ TEST_F(Arquivos_Posix, FifoComLeitorELigacaoNaoRecebemNada) {
   EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {"a"}), R::Nao_Gravado);
   std::ifstream alvo(entrada / "alvo", std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(alvo), {}), "antes");
-}
-
-// Makes a file append-only (root only), or normal again: a write then
-// lands only at its end, and no cut-back can undo one.
-bool so_acrescimo(const fs::path& caminho, bool sim) {
-  const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  int flags = 0;
-  bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-  flags = sim ? flags | FS_APPEND_FL : flags & ~FS_APPEND_FL;
-  ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-  ::close(fd);
-  return ok;
 }
 
 using Geracao_Posix = Geracao_Teste;

@@ -21,6 +21,9 @@ struct Geracao {
   Lista Lista_Log;
   Lista Lista_Erros;
   Lista Lista_Observacoes;
+  // The output files that hold a fragment of a failed append that could not
+  // be cut back: the next append to each first ends it with CR LF.
+  Lista Fragmentos_Abertos;
 };
 
 // The one generation of the process.

@@ -8,6 +8,8 @@
  * dates below are written day/month/year, the Brazilian short date format:
  * run it where the regional settings are Brazilian or unset. */
 #include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
 
 #include "quillbook.h"
 
@@ -20,6 +22,25 @@ static int confere(const char *registro, int32_t resultado) {
     ++falhas;
   }
   return resultado;
+}
+
+/* Names an output file when the generation wrote it: erro.txt, for one,
+ * is written only when there is something to report (a rejected record, a
+ * field cut, an old file replaced). */
+static void nomeia(const char *saida, const char *nome) {
+  size_t tamanho = strlen(saida) + 1 + strlen(nome) + 1;
+  char *caminho = malloc(tamanho);
+  FILE *arquivo;
+  if (caminho == NULL) return;
+  strcpy(caminho, saida);
+  strcat(caminho, "/");
+  strcat(caminho, nome);
+  arquivo = fopen(caminho, "rb");
+  if (arquivo != NULL) {
+    fclose(arquivo);
+    printf("%s\n", caminho);
+  }
+  free(caminho);
 }
 
 int main(int argc, char **argv) {
@@ -75,6 +96,8 @@ int main(int argc, char **argv) {
   int32_t ultimo = confere("9999", Registro9999());
   Finaliza_SPED();
 
-  printf("%s/sped.txt\n%s/erro.txt\n%s/log.txt\n", saida, saida, saida);
+  nomeia(saida, "sped.txt");
+  nomeia(saida, "erro.txt");
+  nomeia(saida, "log.txt");
   return ultimo == 0 && falhas == 0 ? 0 : 1;
 }

@@ -133,14 +133,9 @@ std::optional<Data> converte(std::string_view texto) {
     return std::nullopt;
   }
 
+  // Day and month are read as their values, however many digits they are
+  // written with ('001/002/09'): only the calendar test limits them.
   Data d;
-  int ano_lido = 0;
-  std::size_t digitos_ano = 0;
-  auto toma = [&](int& destino, int indice, std::size_t maximo) {
-    destino = numeros[indice];
-    return digitos[indice] <= maximo;
-  };
-  bool tamanhos = true;
   if (quantos == 3) {
     int ia = 0, im = 0, id = 0;
     switch (regional.ordem) {
@@ -154,17 +149,18 @@ std::optional<Data> converte(std::string_view texto) {
         ia = 0, im = 1, id = 2;
         break;
     }
+    d.dia = numeros[id];
+    d.mes = numeros[im];
     // A year of three or more digits is the year as written ('02009' is
     // 2009); the calendar test refuses one above 9999.
-    tamanhos = toma(d.dia, id, 2) && toma(d.mes, im, 2) && toma(ano_lido, ia, std::string_view::npos);
-    digitos_ano = digitos[ia];
-    d.ano = digitos_ano <= 2 ? ano_da_janela(ano_lido) : ano_lido;
+    d.ano = digitos[ia] <= 2 ? ano_da_janela(numeros[ia]) : numeros[ia];
   } else {
     bool dia_primeiro = regional.ordem == platform::Ordem_Data::DMA;
-    tamanhos = toma(d.dia, dia_primeiro ? 0 : 1, 2) && toma(d.mes, dia_primeiro ? 1 : 0, 2);
+    d.dia = numeros[dia_primeiro ? 0 : 1];
+    d.mes = numeros[dia_primeiro ? 1 : 0];
     d.ano = platform::Ano_Corrente();
   }
-  if (!tamanhos || !existe(d)) return std::nullopt;
+  if (!existe(d)) return std::nullopt;
 
   l.pula_brancos();
   if (!l.fim() && !le_hora(l)) return std::nullopt;

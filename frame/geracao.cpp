@@ -18,6 +18,7 @@ void libera_listas(Geracao& g) {
   Lista().swap(g.Lista_Erros);
   Lista().swap(g.Lista_Log);
   Lista().swap(g.Lista_Observacoes);
+  Lista().swap(g.Fragmentos_Abertos);
 }
 
 void libera_construcao(Geracao& g) noexcept {
@@ -81,6 +82,7 @@ int32_t inicia(std::string_view saida, std::string_view entrada) {
   g.Caminho_NCM = caminho(entrada, "ncm.res");
   g.Caminho_Pais = caminho(entrada, "pais.res");
   if (!testa_entradas(saida, entrada, g)) return -1;
+  g.Fragmentos_Abertos.clear();  // the files are replaced
 
   substitui_saida(g.Caminho_SPED, "\tO arquivo de SPED previamente existente foi substituído pelo novo arquivo gerado.",
                   g);

@@ -37,6 +37,9 @@ struct Geracao {
   Lista Lista_Log;
   Lista Lista_Erros;
   Lista Lista_Observacoes;
+  // The output files that hold a fragment of a failed append that could not
+  // be cut back: the next append to each first ends it with CR LF.
+  Lista Fragmentos_Abertos;
   // What a record call builds in, kept from one call to the next, so that
   // once the first records have sized them a call takes no memory: the
   // record line, the places of its captured fields (a record of more

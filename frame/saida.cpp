@@ -1,5 +1,7 @@
 #include "frame/saida.h"
 
+#include <algorithm>
+
 #include "exports/quillbook.h"
 #include "frame/borda.h"
 #include "frame/texto.h"
@@ -37,10 +39,32 @@ bool Mostra_Resultado(const std::string& caminho, platform::Resultado_Acrescimo 
   return false;
 }
 
+// Every append to a file of the generation. A file left holding part of a
+// failed append would glue the next line to that part, and a line accepted
+// then would not be a line of the file: so the first append after the
+// damage begins with CR LF, and the part stays on a line of its own. The
+// end is owed until an append has gone in whole.
+bool Acrescenta(const std::string& caminho, std::string_view conteudo) {
+  Lista& abertos = Estado().Fragmentos_Abertos;
+  const auto aberto = std::find(abertos.begin(), abertos.end(), caminho);
+  platform::Resultado_Acrescimo resultado;
+  if (aberto == abertos.end()) {
+    resultado = platform::Acrescenta_Texto(caminho, conteudo);
+    if (resultado == platform::Resultado_Acrescimo::Danificado) abertos.push_back(caminho);
+  } else {
+    std::string fechado;
+    fechado.reserve(conteudo.size() + 2);
+    fechado.append("\r\n").append(conteudo);
+    resultado = platform::Acrescenta_Texto(caminho, fechado);
+    if (resultado == platform::Resultado_Acrescimo::Gravado) abertos.erase(aberto);
+  }
+  return Mostra_Resultado(caminho, resultado);
+}
+
 }  // namespace
 
 bool Grava_Linhas(const std::string& caminho, const Lista& linhas) {
-  return Mostra_Resultado(caminho, platform::Acrescenta_Linhas(caminho, linhas));
+  return Acrescenta(caminho, platform::Junta_Linhas(linhas));
 }
 
 // Laid out where record lines are built, in memory kept from call to call.
@@ -54,7 +78,7 @@ bool Trata_Linha(std::string_view linha) {
 bool Trata_Linha_Terminada(std::string_view linha_crlf) {
   if (!Verifica_Inicio()) return false;
   Geracao& g = Estado();
-  const bool gravada = Mostra_Resultado(g.Caminho_SPED, platform::Acrescenta_Texto(g.Caminho_SPED, linha_crlf));
+  const bool gravada = Acrescenta(g.Caminho_SPED, linha_crlf);
   if (!g.Lista_Observacoes.empty()) {
     Lista bloco = abre_bloco();
     acrescenta_secao(bloco, "\tObservação do Registro:", g.Lista_Observacoes);

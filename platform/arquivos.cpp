@@ -76,7 +76,9 @@ std::size_t escreve_tudo(Descritor arquivo, const char* dados, std::size_t taman
   return total;
 }
 
-std::string junta_linhas(const std::vector<std::string>& linhas) {
+}  // namespace
+
+std::string Junta_Linhas(const std::vector<std::string>& linhas) {
   std::size_t total = 0;
   for (const auto& linha : linhas) total += linha.size() + 2;
   std::string conteudo;
@@ -88,10 +90,8 @@ std::string junta_linhas(const std::vector<std::string>& linhas) {
   return conteudo;
 }
 
-}  // namespace
-
 Resultado_Acrescimo Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string>& linhas) {
-  return Acrescenta_Texto(caminho, junta_linhas(linhas));
+  return Acrescenta_Texto(caminho, Junta_Linhas(linhas));
 }
 
 Resultado_Acrescimo Acrescenta_Texto(const std::string& caminho, std::string_view conteudo) {

@@ -37,6 +37,8 @@ enum class Resultado_Acrescimo {
 Resultado_Acrescimo Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string>& linhas);
 // The same for lines already laid out, each with its CR LF.
 Resultado_Acrescimo Acrescenta_Texto(const std::string& caminho, std::string_view conteudo);
+// The lines laid out so, each followed by CR LF.
+std::string Junta_Linhas(const std::vector<std::string>& linhas);
 
 // The primitives that each platform's layer supplies to the append.
 //

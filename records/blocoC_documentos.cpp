@@ -129,8 +129,9 @@ QB_API int32_t QB_CALL RegistroC114(const char* COD_MOD, const char* ECF_FAB, co
   });
 }
 
-// C115: places of collection and delivery. Its identity tests are the plain
-// ones: an empty CNPJ passes, an empty CPF of the delivery place fails.
+// C115: places of collection and delivery. An empty CNPJ passes, since the
+// CNPJ test itself accepts one; the delivery place's CPF is tested only when
+// it has digits, so a place given by its CNPJ alone is accepted.
 QB_API int32_t QB_CALL RegistroC115(const char* IND_CARGA, const char* CNPJ_COL, const char* IE_COL,
                                     const char* CPF_COL, const char* COD_MUN_COL, const char* CNPJ_ENTG,
                                     const char* IE_ENTG, const char* CPF_ENTG, const char* COD_MUN_ENTG) {
@@ -149,7 +150,7 @@ QB_API int32_t QB_CALL RegistroC115(const char* IND_CARGA, const char* CNPJ_COL,
     r.cnpj_simples(cnpj_entg, "-4   CNPJ ou CPF Inválido : ");
     r.valida(vCod_Municipio, cod_mun_entg, "-6   Código do município do domicílio fiscal Inválido : ");
     r.valida(vInd_tipo_transporte_carga_coletada, ind_carga, "-7   Indicador do tipo de transporte : ");
-    r.cpf_simples(cpf_entg, "-8   Número de inscrição no CPF Inválida: ");
+    r.cpf(cpf_entg, "-8   Número de inscrição no CPF Inválida: ");
   });
 }
 

@@ -14,6 +14,10 @@ std::filesystem::path cria_diretorio_temporario();
 // written in it), or changeable again. False where the system cannot.
 bool protege_arquivo(const std::filesystem::path& caminho, bool protegido);
 
+// Makes a file append-only (a write lands only at its end, and nothing can
+// cut it back), or normal again. False where the system cannot.
+bool so_acrescimo(const std::filesystem::path& caminho, bool sim);
+
 // The path that a host's 8-bit text names when passed to the library: the
 // bytes themselves on POSIX, read in the ANSI code page on Windows (where
 // std::filesystem would read them as UTF-8).

@@ -121,6 +121,34 @@ TEST_F(Saida, EscritaQueFalhaNoMeioNaoDeixaPedaco) {
   EXPECT_EQ(le("sped.txt"), sped + "|0150|P000700|\r\n");
 }
 
+// A part of a line that could not be cut back stays on a line of its own:
+// the next append that goes in whole ends it first, once, and every line
+// accepted after it is whole. Each file owes its own end.
+TEST_F(Saida, PedacoQueNaoSeDesfezFicaNumaLinhaSo) {
+  const std::string desfazer = "Erro ao tentar desfazer a escrita incompleta no arquivo ";
+  ASSERT_TRUE(Trata_Linha("|0000|antes|"));
+  platform::Falha_No_Corte(true);
+  platform::Falha_Na_Escrita(1, 5);
+  EXPECT_FALSE(Trata_Linha("|0150|P000700|"));
+  platform::Falha_Na_Escrita(1, 3);
+  Estado().Lista_Erros = {"-1   um"};
+  Grava_Erros(Estado().Lista_Erros);
+  platform::Falha_No_Corte(false);
+  // The end is still owed after an append that did not go in at all.
+  platform::Falha_Na_Escrita(1);
+  EXPECT_FALSE(Trata_Linha("|0190|UN|"));
+  EXPECT_TRUE(Trata_Linha("|0150|P000800|"));
+  EXPECT_TRUE(Trata_Linha("|0190|KG|"));
+  Estado().Lista_Erros = {"-2   dois"};
+  Grava_Erros(Estado().Lista_Erros);
+  EXPECT_EQ(le("sped.txt"), "|0000|antes|\r\n|0150\r\n|0150|P000800|\r\n|0190|KG|\r\n");
+  // The part that stayed of the erro.txt block ("\r\n\r"), its end, then the
+  // next block whole.
+  EXPECT_EQ(le("erro.txt"), "\r\n\r\r\n\r\n\r\n\tErro(s) do Registro:\r\n\t  -2   dois\r\n");
+  EXPECT_EQ(mensagens, (std::vector<std::string>{desfazer + (saida / "sped.txt").string(),
+                                                 desfazer + (saida / "erro.txt").string(), falha_escrita("sped.txt")}));
+}
+
 TEST_F(Saida, DiretorioProtegidoNoMeioDaGeracao) {
   Trata_SPED("A");
   if (!protege(saida / "sped.txt") || !protege(saida)) GTEST_SKIP() << "the file system cannot protect files";

@@ -1,5 +1,5 @@
-// Block C goods documents: dates captured untested, the plain identity tests
-// of the places of collection and delivery, the date tests, and the records
+// Block C goods documents: dates captured untested, the identity tests of
+// the places of collection and delivery, the date tests, and the records
 // without tests.
 #include "exports/quillbook.h"
 #include "tests/registros_ajuda.h"
@@ -32,12 +32,18 @@ TEST_F(BlocoC, DocumentTestsAreNumberedFromThreeAndItsCaptionsPaddedTo81) {
             std::string::npos);
 }
 
-TEST_F(BlocoC, PlacesOfCollectionAndDeliveryUseThePlainIdentityTests) {
+TEST_F(BlocoC, PlacesOfCollectionAndDeliveryMayBeGivenByTheirCnpjAlone) {
   auto locais = [](const char* cnpj_col, const char* cpf_col, const char* cnpj_entg, const char* cpf_entg) {
     return RegistroC115("0", cnpj_col, "IE", cpf_col, "3550308", cnpj_entg, "IE", cpf_entg, "3304557");
   };
-  EXPECT_EQ(erros(chama([&] { return locais("11222333000181", "", "11222333000181", ""); })),
-            linhas({"\tErro(s) do Registro:", "\t  -8   Número de inscrição no CPF Inválida: |"}));
+  Chamada so_cnpj = chama([&] { return locais("11222333000181", "", "11222333000181", ""); });
+  EXPECT_EQ(so_cnpj.resultado, 0);
+  EXPECT_EQ(so_cnpj.sped, linhas({"|C115|0|11222333000181|IE||3550308|11222333000181|IE||3304557|"}));
+  EXPECT_EQ(so_cnpj.erro, "");
+  // A CPF without digits left is no CPF given; one with digits is tested.
+  EXPECT_EQ(chama([&] { return locais("", "", "11222333000181", "-./"); }).resultado, 0);
+  EXPECT_EQ(erros(chama([&] { return locais("", "", "", "123"); })),
+            linhas({"\tErro(s) do Registro:", "\t  -8   Número de inscrição no CPF Inválida: 123|"}));
   EXPECT_EQ(chama([&] { return locais("", "11144477736", "", "11144477735"); }).sped,
             linhas({"|C115|0||IE|11144477736|3550308||IE|11144477735|3304557|"}));
   Chamada todos = chama(

@@ -73,6 +73,23 @@ std::intmax_t tamanho_sped() {
   return erro ? -1 : static_cast<std::intmax_t>(tamanho);
 }
 
+// Whether what sped.txt gained after its first `antes` bytes is one whole
+// line that begins a line of the file: right after a CR LF, or after the
+// CR LF that ends a part left by a failed write.
+bool linha_inteira(std::intmax_t antes) {
+  std::ifstream arquivo(quillbook::Estado().Caminho_SPED, std::ios::binary);
+  const std::intmax_t inicio = antes < 2 ? 0 : antes - 2;
+  arquivo.seekg(inicio);
+  const std::string fim{std::istreambuf_iterator<char>(arquivo), std::istreambuf_iterator<char>()};
+  const std::string_view anterior = std::string_view(fim).substr(0, static_cast<std::size_t>(antes - inicio));
+  std::string_view novo = std::string_view(fim).substr(anterior.size());
+  if (!anterior.empty() && anterior != "\r\n") {
+    if (novo.substr(0, 2) != "\r\n") return false;
+    novo.remove_prefix(2);
+  }
+  return novo.size() > 2 && novo.find("\r\n") == novo.size() - 2;
+}
+
 // What the input has done that a check must allow for. All but
 // linhas_avulsas hold for the rest of the input once set.
 struct Condicoes {
@@ -104,9 +121,13 @@ void registro(std::size_t indice, const std::vector<const char*>& campos) {
   const quillbook::Geracao& g = quillbook::Estado();
   confere(g.Lista_Log.empty() && g.Lista_Erros.empty() && g.Lista_Observacoes.empty(),
           "a record call left its lists filled");
-  if (!iniciado || condicoes.saida_mexida || condicoes.corte_falha) return;
-  const std::intmax_t depois = tamanho_sped();
+  if (!iniciado || condicoes.saida_mexida) return;
   const bool lista_9900 = Todos_Registros[indice] == &quillbook::teste::Chama<Registro9900>;
+  // Even after a part of a line that could not be cut back, an accepted
+  // line starts a line of the file.
+  if (resultado == 0 && !lista_9900 && antes >= 0) confere(linha_inteira(antes), "an accepted line is glued to a part");
+  if (condicoes.corte_falha) return;
+  const std::intmax_t depois = tamanho_sped();
   if (resultado == 0) confere(depois > antes, "a record answered 0 and sped.txt did not grow");
   if (resultado == -1 && !lista_9900) confere(depois == antes, "a record answered -1 and sped.txt changed");
   const bool fecho = Todos_Registros[indice] == &quillbook::teste::Chama<Registro9999>;

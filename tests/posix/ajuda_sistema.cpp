@@ -15,12 +15,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool imutavel(const fs::path& caminho, bool sim) {
+// Sets or clears one of the file system's attributes of a file (root only).
+bool atributo(const fs::path& caminho, int atributo, bool sim) {
   int fd = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
   int flags = 0;
   bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-  flags = sim ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+  flags = sim ? flags | atributo : flags & ~atributo;
   ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
   ::close(fd);
   return ok;
@@ -36,7 +37,7 @@ fs::path cria_diretorio_temporario() {
 
 // Immutable for root, whom permissions do not stop; read-only otherwise.
 bool protege_arquivo(const fs::path& caminho, bool protegido) {
-  if (::geteuid() == 0) return imutavel(caminho, protegido);
+  if (::geteuid() == 0) return atributo(caminho, FS_IMMUTABLE_FL, protegido);
   std::error_code erro;
   if (protegido)
     fs::permissions(caminho, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
@@ -45,6 +46,8 @@ bool protege_arquivo(const fs::path& caminho, bool protegido) {
     fs::permissions(caminho, fs::perms::owner_all, fs::perm_options::add, erro);
   return !erro;
 }
+
+bool so_acrescimo(const fs::path& caminho, bool sim) { return atributo(caminho, FS_APPEND_FL, sim); }
 
 fs::path caminho_do_texto(const std::string& texto) { return texto; }
 

@@ -6,8 +6,10 @@
 #include <sys/stat.h>
 #include <fstream>
 
+#include "exports/quillbook.h"
 #include "platform/arquivos.h"
 #include "tests/ajuda.h"
+#include "tests/ajuda_sistema.h"
 
 namespace quillbook::teste {
 namespace {
@@ -66,6 +68,36 @@ TEST_F(Arquivos_Posix, FifoComLeitorELigacaoNaoRecebemNada) {
   EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {"a"}), R::Nao_Gravado);
   std::ifstream alvo(entrada / "alvo", std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(alvo), {}), "antes");
+}
+
+using Geracao_Posix = Geracao_Teste;
+
+// An append-only sped.txt on a disk that fills part-way through a line: the
+// part cannot be cut back, and the record that follows still gets a line of
+// its own.
+TEST_F(Geracao_Posix, PedacoNumArquivoSoDeAcrescimo) {
+  ASSERT_EQ(RegistroC110("1", "A"), 0);
+  const fs::path sped = saida / "sped.txt";
+  struct rlimit anterior {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &anterior), 0);
+  if (anterior.rlim_max != RLIM_INFINITY) GTEST_SKIP() << "the file-size limit cannot be raised back";
+  if (!so_acrescimo(sped, true)) GTEST_SKIP() << "the file system cannot make the file append-only";
+  auto* sinal = ::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit limite = anterior;
+  limite.rlim_cur = fs::file_size(sped) + 5;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+  const int32_t cortado = RegistroC110("2", "BBBBBBBB");
+  ::setrlimit(RLIMIT_FSIZE, &anterior);
+  ::signal(SIGXFSZ, sinal);
+  const int32_t seguinte = RegistroC110("3", "C");
+  const int32_t outro = RegistroC110("4", "D");
+  so_acrescimo(sped, false);
+  EXPECT_EQ(cortado, -1);
+  EXPECT_EQ(seguinte, 0);
+  EXPECT_EQ(outro, 0);
+  EXPECT_EQ(le("sped.txt"), "|C110|1|A|\r\n|C110\r\n|C110|3|C|\r\n|C110|4|D|\r\n");
+  EXPECT_EQ(mensagens,
+            std::vector<std::string>{"Erro ao tentar desfazer a escrita incompleta no arquivo " + sped.string()});
 }
 
 }  // namespace

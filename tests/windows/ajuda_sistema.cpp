@@ -32,6 +32,8 @@ fs::path caminho_do_texto(const std::string& texto) {
 // Wine does not enforce, so the tests that need one are left to POSIX.
 bool protege_arquivo(const fs::path&, bool) { return false; }
 
+bool so_acrescimo(const fs::path&, bool) { return false; }
+
 // A pipe on Windows lives in its own namespace, never among the files of a
 // directory.
 bool cria_fifo(const fs::path&) { return false; }

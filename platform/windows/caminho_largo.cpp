@@ -44,14 +44,14 @@ std::wstring do_codigo_ansi(const std::string& caminho) {
 
 // How a path depends on the current directory: not at all ("C:\x",
 // "\\server\share\x"), on the process's current directory ("x", "\x"), or
-// on the current directory of another drive, which the system keeps out
-// of reach ("D:x").
-enum class Relativo { Nao, Ao_Diretorio_Atual, A_Outra_Unidade };
+// on a drive's own current directory ("D:x"), which the system keeps apart
+// from the process's: such a path is resolved at every call.
+enum class Relativo { Nao, Ao_Diretorio_Atual, Ao_Diretorio_Da_Unidade };
 
 Relativo relativo(const std::string& caminho) {
   if (caminho.size() >= 2 && separador(caminho[0]) && separador(caminho[1])) return Relativo::Nao;
   if (caminho.size() >= 2 && letra(static_cast<unsigned char>(caminho[0])) && caminho[1] == ':')
-    return caminho.size() >= 3 && separador(caminho[2]) ? Relativo::Nao : Relativo::A_Outra_Unidade;
+    return caminho.size() >= 3 && separador(caminho[2]) ? Relativo::Nao : Relativo::Ao_Diretorio_Da_Unidade;
   return Relativo::Ao_Diretorio_Atual;
 }
 
@@ -105,7 +105,7 @@ std::wstring Forma_Estendida(const std::string& caminho) {
 const std::wstring* Caminho_Largo(const std::string& caminho) {
   const Relativo forma = relativo(caminho);
   Resolvido* achado = nullptr;
-  if (forma == Relativo::A_Outra_Unidade) {
+  if (forma == Relativo::Ao_Diretorio_Da_Unidade) {
     achado = &avulso;
   } else {
     if (forma == Relativo::Ao_Diretorio_Atual && !diretorio_atual(atual)) return nullptr;

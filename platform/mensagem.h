@@ -1,7 +1,7 @@
 // The message box of the generation's own failures: a modal box with one OK
-// button where the platform has one; elsewhere the message's bytes and a
-// line feed go to standard error at once, and the call goes on as after the
-// box was closed.
+// button where the platform has one and a desktop to show it on; elsewhere
+// the message goes to standard error as a line at once (on Windows to the
+// debugger too), and the call goes on as after the box was closed.
 #pragma once
 
 #include <functional>

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/windows/caminho_largo.h"
+
 namespace quillbook::platform {
 namespace {
 
@@ -11,25 +13,15 @@ namespace {
 // holds it for the length of one call, as a POSIX file is.
 constexpr DWORD Compartilhado = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-// A path that Windows resolves into the device namespace: a pipe
-// ("\\.\pipe\x") or a device name ("NUL", "C:\dir\COM1.txt"). Such a
-// path is refused before it is opened, so that no pipe server sees a client.
-bool nomeia_dispositivo(const std::string& caminho) {
-  DWORD tamanho = GetFullPathNameA(caminho.c_str(), 0, nullptr, nullptr);
-  if (tamanho == 0) return false;
-  std::string completo(tamanho, '\0');
-  if (GetFullPathNameA(caminho.c_str(), tamanho, completo.data(), nullptr) == 0) return false;
-  return completo.compare(0, 4, "\\\\.\\") == 0;
-}
-
 // Only a file on disk counts: whatever else answers to the name (a device,
 // a pipe) is closed again before a byte moves. With `sem_ligacao`, a
 // symbolic link is refused rather than followed, so that an output named
 // like one never writes into the file it points at.
 HANDLE abre_regular(const std::string& caminho, DWORD acesso, DWORD disposicao, bool sem_ligacao) {
-  if (nomeia_dispositivo(caminho)) return INVALID_HANDLE_VALUE;
+  const std::wstring* largo = Caminho_Largo(caminho);  // null for a device or a pipe
+  if (largo == nullptr) return INVALID_HANDLE_VALUE;
   const DWORD opcoes = FILE_ATTRIBUTE_NORMAL | (sem_ligacao ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
-  HANDLE arquivo = CreateFileA(caminho.c_str(), acesso, Compartilhado, nullptr, disposicao, opcoes, nullptr);
+  HANDLE arquivo = CreateFileW(largo->c_str(), acesso, Compartilhado, nullptr, disposicao, opcoes, nullptr);
   if (arquivo == INVALID_HANDLE_VALUE) return arquivo;
   BY_HANDLE_FILE_INFORMATION info;
   const DWORD recusados = FILE_ATTRIBUTE_DIRECTORY | (sem_ligacao ? FILE_ATTRIBUTE_REPARSE_POINT : 0);
@@ -41,34 +33,37 @@ HANDLE abre_regular(const std::string& caminho, DWORD acesso, DWORD disposicao, 
   return arquivo;
 }
 
-DWORD atributos(const std::string& caminho) { return GetFileAttributesA(caminho.c_str()); }
+DWORD atributos(const std::wstring* largo) {
+  return largo == nullptr ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(largo->c_str());
+}
 
 }  // namespace
 
 const char Separador_Diretorio = '\\';
 
 bool Diretorio_Existe(const std::string& caminho) {
-  DWORD attr = atributos(caminho);
+  const DWORD attr = atributos(Caminho_Largo(caminho));
   return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool Arquivo_Existe(const std::string& caminho) {
-  if (nomeia_dispositivo(caminho)) return false;
-  DWORD attr = atributos(caminho);
+  const DWORD attr = atributos(Caminho_Largo(caminho));
   return attr != INVALID_FILE_ATTRIBUTES && (attr & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
 }
 
 // A read-only attribute does not keep an old output: as on POSIX, where a
 // file's own mode does not stop its deletion, it is cleared first.
 bool Apaga_Arquivo(const std::string& caminho) {
-  if (DeleteFileA(caminho.c_str())) return true;
-  const DWORD attr = atributos(caminho);
+  const std::wstring* largo = Caminho_Largo(caminho);
+  if (largo == nullptr) return false;
+  if (DeleteFileW(largo->c_str())) return true;
+  const DWORD attr = atributos(largo);
   if (attr == INVALID_FILE_ATTRIBUTES || (attr & FILE_ATTRIBUTE_READONLY) == 0 ||
       (attr & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
     return false;
-  if (!SetFileAttributesA(caminho.c_str(), attr & ~FILE_ATTRIBUTE_READONLY)) return false;
-  if (DeleteFileA(caminho.c_str())) return true;
-  SetFileAttributesA(caminho.c_str(), attr);  // as it was, when it stays
+  if (!SetFileAttributesW(largo->c_str(), attr & ~FILE_ATTRIBUTE_READONLY)) return false;
+  if (DeleteFileW(largo->c_str())) return true;
+  SetFileAttributesW(largo->c_str(), attr);  // as it was, when it stays
   return false;
 }
 

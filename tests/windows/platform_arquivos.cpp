@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "exports/quillbook.h"
 #include "platform/arquivos.h"
+#include "platform/windows/caminho_largo.h"
 #include "tests/ajuda.h"
 
 namespace quillbook::teste {
@@ -84,6 +86,96 @@ TEST_F(Arquivos_Windows, LigacaoNaoRecebeNada) {
     GTEST_SKIP() << "the file system does not report symbolic links as such";
   EXPECT_EQ(platform::Acrescenta_Linhas((saida / "x").string(), {"a"}), R::Nao_Gravado);
   EXPECT_EQ(le_arquivo(entrada / "alvo"), "antes");
+}
+
+// Each path takes the "\\?\" form of its full path, a share's as
+// "\\?\UNC\..."; one already in that form stays as given; whatever names a
+// device or a pipe, in either form, is refused.
+TEST(Caminho_Largo, FormaEstendida) {
+  wchar_t atual[MAX_PATH];
+  ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, atual), 0u);
+  const std::wstring relativo = std::wstring(L"\\\\?\\") + atual + (atual[wcslen(atual) - 1] == L'\\' ? L"" : L"\\");
+  struct Caso {
+    const char* caminho;
+    std::wstring forma;
+  };
+  const Caso casos[] = {
+      {"C:\\dir\\sped.txt", L"\\\\?\\C:\\dir\\sped.txt"},
+      {"c:/dir/./a/../sped.txt", L"\\\\?\\c:\\dir\\sped.txt"},
+      {"C:\\ação\\", L"\\\\?\\C:\\ação\\"},
+      {"\\\\servidor\\pasta\\sped.txt", L"\\\\?\\UNC\\servidor\\pasta\\sped.txt"},
+      {"//servidor/pasta/sped.txt", L"\\\\?\\UNC\\servidor\\pasta\\sped.txt"},
+      {"\\\\?\\C:\\dir\\..\\sped.txt", L"\\\\?\\C:\\dir\\..\\sped.txt"},
+      {"\\\\?\\unc\\servidor\\pasta", L"\\\\?\\unc\\servidor\\pasta"},
+      {"\\\\?\\C:", L"\\\\?\\C:"},
+      {"sped.txt", relativo + L"sped.txt"},
+      {"\\\\?\\pipe\\x", L""},
+      {"\\\\?\\NUL", L""},
+      {"\\\\?\\GLOBALROOT\\Device\\Null", L""},
+      {"\\\\.\\pipe\\x", L""},
+      {"\\\\.\\C:\\dir\\sped.txt", L""},
+      {"//./pipe/x", L""},
+      {"NUL", L""},
+      {"C:\\dir\\COM1.txt", L""},
+      {"C:\\dir\\con", L""},
+      {"", L""},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.caminho);
+    EXPECT_EQ(platform::Forma_Estendida(caso.caminho), caso.forma);
+    const std::wstring* guardado = platform::Caminho_Largo(caso.caminho);
+    EXPECT_EQ(guardado == nullptr ? L"" : *guardado, caso.forma);
+  }
+}
+
+// A relative path is resolved once for each current directory: a host that
+// moves to another one writes there, as the system would have it.
+TEST_F(Arquivos_Windows, RelativoSegueODiretorioAtual) {
+  wchar_t anterior[MAX_PATH];
+  ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, anterior), 0u);
+  for (const fs::path& dir : {saida, entrada, saida}) {
+    ASSERT_TRUE(SetCurrentDirectoryW(dir.c_str()));
+    EXPECT_EQ(platform::Acrescenta_Linhas("relativo.txt", {dir.filename().string()}), R::Gravado);
+    EXPECT_TRUE(platform::Arquivo_Existe("relativo.txt"));
+  }
+  SetCurrentDirectoryW(anterior);
+  EXPECT_EQ(le("relativo.txt"), "saida\r\nsaida\r\n");
+  EXPECT_EQ(le_arquivo(entrada / "relativo.txt"), "entrada\r\n");
+}
+
+// Directories past the 260 characters of the ANSI file functions: the old
+// outputs are replaced, every line reaches its file and the tables are read.
+TEST_F(Arquivos_Windows, DiretoriosDeQualquerComprimento) {
+  for (std::size_t comprimento : {262, 280, 300, 600}) {
+    SCOPED_TRACE(comprimento);
+    // Components of about 100 characters, the system's limit being 255.
+    std::string texto = raiz.string() + "\\" + std::to_string(comprimento);
+    ASSERT_TRUE(CreateDirectoryW(platform::Forma_Estendida(texto).c_str(), nullptr));
+    while (texto.size() < comprimento) {
+      const std::size_t resta = comprimento - texto.size();
+      texto += "\\" + std::string(resta > 103 ? 100 : resta - 1, 'd');
+      ASSERT_TRUE(CreateDirectoryW(platform::Forma_Estendida(texto).c_str(), nullptr)) << GetLastError();
+    }
+    const fs::path dir(platform::Forma_Estendida(texto));
+    ASSERT_EQ(texto.size(), comprimento);
+    for (const char* tabela : {"cfop.res", "municipio.res", "ncm.res", "pais.res"})
+      ASSERT_TRUE(CopyFileW((entrada / tabela).c_str(), (dir / tabela).c_str(), false));
+    grava(dir / "sped.txt", "antigo");
+
+    ASSERT_EQ(Inicia_SPED(texto.c_str(), texto.c_str()), 0);
+    Trata_SPED("L1");
+    EXPECT_EQ(vCOD_CFOP("5102|"), 1);
+    EXPECT_EQ(vCOD_CFOP("5103|"), 0);
+    EXPECT_EQ(vCod_Municipio("3304557|"), 1);
+    Trata_SPED("L2");
+    Finaliza_SPED();
+    EXPECT_TRUE(mensagens.empty());
+    EXPECT_EQ(le_arquivo(dir / "sped.txt"), "L1\r\nL2\r\n");
+    EXPECT_NE(le_arquivo(dir / "erro.txt").find("O arquivo de SPED previamente existente"), std::string::npos);
+    EXPECT_FALSE(le_arquivo(dir / "log.txt").empty());
+    std::error_code erro;
+    fs::remove_all(platform::Forma_Estendida(raiz.string() + "\\" + std::to_string(comprimento)), erro);
+  }
 }
 
 }  // namespace

@@ -89,10 +89,13 @@ int32_t inicia(std::string_view saida, std::string_view entrada) {
 void finaliza() {
   Geracao& g = Estado();
   // Cleared whatever happens in between: a close that failed half-way must
-  // not leave every later start refused.
+  // not leave every later start refused, nor keep the look-ups' buffer.
   struct Encerra {
     Geracao& g;
-    ~Encerra() { g.Iniciado = false; }
+    ~Encerra() {
+      g.Iniciado = false;
+      platform::Libera_Bloco_Leitura();
+    }
   } encerra{g};
   if (g.Iniciado) {
     Grava_Estatisticas();

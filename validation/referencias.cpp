@@ -2,6 +2,7 @@
 // input directory. The table is read from disk at every call and closed
 // again, so a table changed during a generation is seen by the next
 // look-up; nothing of it is kept between calls.
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -77,6 +78,31 @@ bool Codigo_Aparado_Na_Linha(std::string_view linha, std::size_t colunas, std::s
   return Iguais(Aparada(linha.substr(0, n)), codigo);
 }
 
+// What the first bytes of a line hold when the line holds `codigo`, for
+// the reader to pass over every other line unseen. A code that fills the
+// columns is the line's first bytes; a shorter one is the whole line, so
+// its LF follows it. In the trimmed table the line's part keeps its first
+// byte when that is no blank or control byte, and a code shorter than the
+// columns is followed by a NUL: a line whose first byte that differs is
+// none of those holds more than the code. A line whose first difference
+// is a CR, a 0x1A or (trimmed) any low byte is looked at in full.
+platform::Inicio_Linha Inicio_Possivel(std::string_view codigo, const Tabela_Referencia& tabela) {
+  std::array<char, 8> padrao{};
+  std::copy(codigo.begin(), codigo.end(), padrao.begin());
+  std::size_t bytes = codigo.size();
+  if (bytes < tabela.colunas) padrao[bytes++] = tabela.aparada ? '\0' : '\n';
+  return platform::Inicio_Linha(std::string_view(padrao.data(), bytes), tabela.aparada ? 33 : 0);
+}
+
+// Codes that no line's part can hold: a CR is dropped from it, a LF ends
+// the line and a 0x1A the file, and a trimmed part never begins with a
+// blank or control byte. The reader's passing over lines counts on these
+// being refused first.
+bool Codigo_Impossivel(std::string_view codigo, const Tabela_Referencia& tabela) {
+  if (codigo.find_first_of("\r\n\x1A") != std::string_view::npos) return true;
+  return tabela.aparada && !codigo.empty() && static_cast<unsigned char>(codigo.front()) <= 32;
+}
+
 // The code sought is the captured field less its last byte, as it is:
 // never trimmed. Line 1 of a table is its heading. A missing or unreadable
 // table finds nothing, and says nothing: the generation goes on.
@@ -84,12 +110,13 @@ bool Consta(std::string_view valor, const Tabela_Referencia& tabela) {
   if (!Verifica_Inicio()) return false;
   const std::string_view codigo = Sem_Ultimo(valor);
   // No line offers more than its code columns.
-  if (codigo.size() > tabela.colunas) return false;
+  if (codigo.size() > tabela.colunas || Codigo_Impossivel(codigo, tabela)) return false;
   platform::Leitor_Linhas leitor(Estado().*tabela.caminho);
   std::string_view linha;
   if (!leitor.proxima(linha)) return false;
+  const platform::Inicio_Linha inicio = Inicio_Possivel(codigo, tabela);
   std::array<char, 8> espaco;
-  while (leitor.proxima(linha)) {
+  while (leitor.proxima(linha, inicio)) {
     const bool achado = tabela.aparada ? Codigo_Aparado_Na_Linha(linha, tabela.colunas, codigo, espaco)
                                        : Codigo_Na_Linha(linha, tabela.colunas, codigo, espaco);
     if (achado) return true;

@@ -79,28 +79,20 @@ bool Codigo_Aparado_Na_Linha(std::string_view linha, std::size_t colunas, std::s
 }
 
 // What the first bytes of a line hold when the line holds `codigo`, for
-// the reader to pass over every other line unseen. A code that fills the
-// columns is the line's first bytes; a shorter one is the whole line, so
-// its LF follows it. In the trimmed table the line's part keeps its first
-// byte when that is no blank or control byte, and a code shorter than the
-// columns is followed by a NUL: a line whose first byte that differs is
-// none of those holds more than the code. A line whose first difference
-// is a CR, a 0x1A or (trimmed) any low byte is looked at in full.
+// the reader to pass over the other lines unseen: a code that fills the
+// columns is the line's first bytes, and a shorter one is the whole line,
+// so its LF follows it. A line whose first byte that differs is a CR, or
+// in the trimmed table any blank or control byte, is looked at in full;
+// where it is another byte, that byte is in the line's part (trimming
+// stops at it) where the code has another or none. A code that holds a
+// CR, a LF or 0x1A, or that the trimming would have taken from its start,
+// is in no line: passing over lines cannot change its answer.
 platform::Inicio_Linha Inicio_Possivel(std::string_view codigo, const Tabela_Referencia& tabela) {
   std::array<char, 8> padrao{};
   std::copy(codigo.begin(), codigo.end(), padrao.begin());
   std::size_t bytes = codigo.size();
-  if (bytes < tabela.colunas) padrao[bytes++] = tabela.aparada ? '\0' : '\n';
+  if (bytes < tabela.colunas) padrao[bytes++] = '\n';
   return platform::Inicio_Linha(std::string_view(padrao.data(), bytes), tabela.aparada ? 33 : 0);
-}
-
-// Codes that no line's part can hold: a CR is dropped from it, a LF ends
-// the line and a 0x1A the file, and a trimmed part never begins with a
-// blank or control byte. The reader's passing over lines counts on these
-// being refused first.
-bool Codigo_Impossivel(std::string_view codigo, const Tabela_Referencia& tabela) {
-  if (codigo.find_first_of("\r\n\x1A") != std::string_view::npos) return true;
-  return tabela.aparada && !codigo.empty() && static_cast<unsigned char>(codigo.front()) <= 32;
 }
 
 // The code sought is the captured field less its last byte, as it is:
@@ -110,7 +102,7 @@ bool Consta(std::string_view valor, const Tabela_Referencia& tabela) {
   if (!Verifica_Inicio()) return false;
   const std::string_view codigo = Sem_Ultimo(valor);
   // No line offers more than its code columns.
-  if (codigo.size() > tabela.colunas || Codigo_Impossivel(codigo, tabela)) return false;
+  if (codigo.size() > tabela.colunas) return false;
   platform::Leitor_Linhas leitor(Estado().*tabela.caminho);
   std::string_view linha;
   if (!leitor.proxima(linha)) return false;

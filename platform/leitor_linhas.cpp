@@ -123,6 +123,7 @@ struct Vetores {
 };
 #endif
 
+// Set by tests, so that the portable scan is tried where vectors serve.
 bool Por_Palavras = false;
 
 // A cursor over the marks of the stretches from the one that holds `p`:
@@ -200,7 +201,9 @@ void Libera_Bloco_Leitura() {
 
 std::size_t Bloco_Leitura_Guardado() { return Capacidade_Guardado; }
 
-void Tamanho_Bloco_Leitura(std::size_t bytes) { Capacidade_Nova = bytes == 0 ? Limite_Bloco : std::max(bytes, Folga); }
+void Tamanho_Bloco_Leitura(std::size_t bytes) {
+  Capacidade_Nova = bytes == 0 ? Limite_Bloco : std::max<std::size_t>(bytes, 8);
+}
 
 Leitor_Linhas::Leitor_Linhas(const std::string& caminho) {
   arquivo_ = Abre_Para_Ler(caminho);

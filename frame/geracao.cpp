@@ -99,12 +99,15 @@ int32_t inicia(std::string_view saida, std::string_view entrada) {
 void finaliza() {
   Geracao& g = Estado();
   // Cleared whatever happens in between: a close that failed half-way must
-  // not leave every later start refused, nor keep what records built in.
+  // not leave every later start refused, nor keep what records built in,
+  // the look-ups' buffer or the paths the file layer resolved.
   struct Encerra {
     Geracao& g;
     ~Encerra() {
       g.Iniciado = false;
       libera_construcao(g);
+      platform::Libera_Bloco_Leitura();
+      platform::Esquece_Caminhos();
     }
   } encerra{g};
   if (g.Iniciado) {

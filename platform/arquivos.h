@@ -20,6 +20,10 @@ bool Diretorio_Existe(const std::string& caminho);
 bool Arquivo_Existe(const std::string& caminho);
 bool Apaga_Arquivo(const std::string& caminho);
 bool Trunca_Arquivo(const std::string& caminho);
+// Forgets what the layer worked out once for each path and kept for the
+// calls after it (on Windows, the full form of each path); Finaliza_SPED
+// does, at the end of a generation. Nothing to forget on POSIX.
+void Esquece_Caminhos();
 
 // What an append left in its file.
 enum class Resultado_Acrescimo {
@@ -95,6 +99,29 @@ bool Le_Em(Descritor arquivo, char* destino, std::size_t tamanho, std::uint64_t 
 // The size of an open regular file; false for anything else.
 bool Tamanho_Regular(Descritor arquivo, std::uint64_t& tamanho);
 
+// What a scan of a table asks of the first bytes of each line, compared
+// with them at once as one word. A line is passed over, never seen by the
+// caller, only when its bytes as they stand in the file (past a short
+// line's LF, those of the next line) differ from `padrao` within the bytes
+// read, and the first byte that differs is no CR, no 0x1A and no byte
+// below `menor_aceito`. The default passes over nothing.
+class Inicio_Linha {
+ public:
+  Inicio_Linha() = default;
+  // `padrao` of at most 8 bytes.
+  Inicio_Linha(std::string_view padrao, unsigned char menor_aceito);
+
+  // Whether the line that starts at `p` may be one the caller seeks; `fim`
+  // ends the bytes read, and 8 bytes from `p` can always be loaded.
+  bool possivel(const char* p, const char* fim) const;
+
+ private:
+  std::uint64_t padrao_ = 0;
+  std::uint64_t comparados_ = 0;  // 0xFF in each byte of `padrao`
+  std::size_t bytes_ = 0;
+  unsigned char menor_aceito_ = 0;
+};
+
 // Reader of a reference table. Lines end at LF; a CR is dropped wherever
 // it stands (so CR LF ends a line and a lone CR vanishes); a byte 0x1A
 // ends the file; a last line without LF still counts, and a final LF makes
@@ -102,7 +129,9 @@ bool Tamanho_Regular(Descritor arquivo, std::uint64_t& tamanho);
 // is read whole in one read, with no more asked of the system than to
 // open, read and close; a larger one must be a regular file, and is read
 // in pieces of that size, as long as it was then: no table, however
-// large, costs more memory than that.
+// large, costs more memory than that. The buffer is kept from one reader
+// to the next until Libera_Bloco_Leitura, so that a look-up allocates
+// nothing; a reader made while another is alive takes one of its own.
 class Leitor_Linhas {
  public:
   explicit Leitor_Linhas(const std::string& caminho);
@@ -115,19 +144,9 @@ class Leitor_Linhas {
   // still in it, for the caller to drop. A line longer than the buffer is
   // offered as its first bytes, the buffer's worth. The view lives until
   // the next call. False at the end of the file or on a read error.
-  bool proxima(std::string_view& linha) {
-    // Most lines end within the stretch already known to hold no 0x1A.
-    if (pos_ < conferido_) {
-      const void* lf = std::memchr(pos_, '\n', static_cast<std::size_t>(conferido_ - pos_));
-      if (lf != nullptr) {
-        const auto tamanho = static_cast<std::size_t>(static_cast<const char*>(lf) - pos_);
-        linha = std::string_view(pos_, tamanho);
-        pos_ += tamanho + 1;
-        return true;
-      }
-    }
-    return proxima_alem(linha);
-  }
+  bool proxima(std::string_view& linha) { return proxima(linha, Inicio_Linha()); }
+  // The same, passing over the lines that `inicio` rules out.
+  bool proxima(std::string_view& linha, const Inicio_Linha& inicio);
   // Reads the next line, keeping at most `maximo` of its first bytes in
   // `inicio`, CRs left out. False at the end of the file or on a read
   // error; falhou() tells which.
@@ -135,21 +154,46 @@ class Leitor_Linhas {
   bool falhou() const { return falhou_; }
 
  private:
-  bool proxima_alem(std::string_view& linha);
-  void confere_janela();
-  bool enche();
+  // The buffer kept for the generation, lent to one reader at a time.
+  class Bloco {
+   public:
+    Bloco();
+    ~Bloco();
+    Bloco(const Bloco&) = delete;
+    Bloco& operator=(const Bloco&) = delete;
+    char* dados() const { return dados_; }
+    std::size_t capacidade() const { return capacidade_; }
 
+   private:
+    std::unique_ptr<char[]> proprio_;  // when the kept one is lent already
+    char* dados_ = nullptr;
+    std::size_t capacidade_ = 0;
+  };
+
+  bool enche();
+  template <class Varredura>
+  bool varre(std::string_view& linha, const Inicio_Linha& inicio);
+
+  Bloco bloco_;
   Descritor arquivo_ = Sem_Descritor;
-  std::unique_ptr<char[]> bloco_;
-  std::size_t capacidade_ = 0;
   std::uint64_t lidos_ = 0;      // bytes of the file read so far
   std::uint64_t restante_ = 0;   // bytes of the file not yet read, once its size is known
   char* pos_ = nullptr;          // the start of the next line
   char* fim_ = nullptr;          // the end of the bytes read, or the first 0x1A
-  char* conferido_ = nullptr;    // no 0x1A stands before it
   bool fim_do_arquivo_ = false;  // a 0x1A was met: nothing after it counts
   bool descartando_ = false;     // the rest of a line longer than the buffer is skipped
   bool falhou_ = false;
 };
+
+// Frees the buffer the readers keep (Finaliza_SPED does, at the end of a
+// generation).
+void Libera_Bloco_Leitura();
+// Tests: the bytes of buffer kept now (0 when none), and the size of the
+// buffer of readers made from now (at least 8; 0 gives back 256 KiB).
+std::size_t Bloco_Leitura_Guardado();
+void Tamanho_Bloco_Leitura(std::size_t bytes);
+// Tests make the readers scan a word at a time, as where the processor
+// offers nothing wider.
+void Varredura_Por_Palavras(bool sim);
 
 }  // namespace quillbook::platform

@@ -33,17 +33,60 @@ TEST_F(Arquivos, LeitorDeLinhas) {
       {"a\n" + std::string(20000, 'b') + "\n\x1A\nc", {"a", "bbbbb"}},
       {std::string(70000, 'w') + "\nfim\x1A", {"wwwww", "fim"}},
   };
-  for (const auto& [conteudo, linhas] : casos) {
-    grava(entrada / "t.res", conteudo);
-    platform::Leitor_Linhas leitor((entrada / "t.res").string());
-    std::vector<std::string> lidas;
-    for (std::string linha; leitor.proxima(linha, 5);) lidas.push_back(linha);
-    EXPECT_EQ(lidas, linhas) << conteudo.substr(0, 20);
-    EXPECT_FALSE(leitor.falhou());
+  // Through both scans, and with buffers too small for the longer lines
+  // (which offer no more than the 5 bytes kept here anyway).
+  struct Restaura {
+    ~Restaura() {
+      platform::Tamanho_Bloco_Leitura(0);
+      platform::Varredura_Por_Palavras(false);
+    }
+  } restaura;
+  for (std::size_t bloco : {std::size_t{0}, std::size_t{8}, std::size_t{21}}) {
+    for (bool palavras : {false, true}) {
+      platform::Tamanho_Bloco_Leitura(bloco);
+      platform::Varredura_Por_Palavras(palavras);
+      for (const auto& [conteudo, linhas] : casos) {
+        grava(entrada / "t.res", conteudo);
+        platform::Leitor_Linhas leitor((entrada / "t.res").string());
+        std::vector<std::string> lidas;
+        for (std::string linha; leitor.proxima(linha, 5);) lidas.push_back(linha);
+        EXPECT_EQ(lidas, linhas) << conteudo.substr(0, 20) << " buffer " << bloco << (palavras ? " words" : "");
+        EXPECT_FALSE(leitor.falhou());
+      }
+    }
   }
   cria_fifo(entrada / "fifo");  // left to the platforms that have one
   for (const char* nome : {"fifo", "", "nada"})
     EXPECT_FALSE(platform::Leitor_Linhas((entrada / nome).string()).aberto()) << nome;
+}
+
+// The buffer kept between readers is lent to one at a time: a reader made
+// while another is alive reads into one of its own, and neither disturbs
+// the other's lines.
+TEST_F(Arquivos, LeitoresAoMesmoTempo) {
+  grava(entrada / "a.res", "a1\na2\na3\n");
+  grava(entrada / "b.res", "b1\nb2\nb3\n");
+  std::vector<std::string> lidas;
+  {
+    platform::Leitor_Linhas a((entrada / "a.res").string());
+    std::string linha;
+    ASSERT_TRUE(a.proxima(linha, 10));
+    lidas.push_back(linha);
+    {
+      platform::Leitor_Linhas b((entrada / "b.res").string());
+      while (b.proxima(linha, 10)) lidas.push_back(linha);
+    }
+    while (a.proxima(linha, 10)) lidas.push_back(linha);
+  }
+  {
+    platform::Leitor_Linhas c((entrada / "b.res").string());
+    for (std::string linha; c.proxima(linha, 10);) lidas.push_back(linha);
+    platform::Libera_Bloco_Leitura();  // not while it is lent
+    EXPECT_GT(platform::Bloco_Leitura_Guardado(), 0u);
+  }
+  EXPECT_EQ(lidas, (std::vector<std::string>{"a1", "b1", "b2", "b3", "a2", "a3", "b1", "b2", "b3"}));
+  platform::Libera_Bloco_Leitura();
+  EXPECT_EQ(platform::Bloco_Leitura_Guardado(), 0u);
 }
 
 using R = platform::Resultado_Acrescimo;

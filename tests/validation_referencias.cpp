@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "exports/quillbook.h"
+#include "platform/arquivos.h"
 #include "platform/mensagem.h"
 #include "tests/ajuda_sistema.h"
 
@@ -138,6 +142,129 @@ TEST_F(Referencias, SemGeracaoMensagemEZero) {
     EXPECT_EQ(procura("|"), 0);
     EXPECT_EQ(mensagens_, std::vector<std::string>{"-0   Função Inicia_SPED não chamada"});
   }
+}
+
+// The plain reading of a table, line by line: cut at the first 0x1A,
+// split at LF with the heading left out, each line as the reader offers it
+// (no more than its first `bloco` bytes), less its CRs, then its code
+// columns, trimmed for the country table.
+bool Consta_Simples(std::string tabela, std::string_view codigo, std::size_t colunas, bool aparada, std::size_t bloco) {
+  tabela = tabela.substr(0, tabela.find('\x1A'));
+  std::vector<std::string> linhas;
+  for (std::size_t inicio = 0; inicio < tabela.size();) {
+    const std::size_t lf = std::min(tabela.find('\n', inicio), tabela.size());
+    linhas.push_back(tabela.substr(inicio, lf - inicio));
+    inicio = lf + 1;
+  }
+  for (std::size_t i = 1; i < linhas.size(); ++i) {
+    std::string parte;
+    for (char c : linhas[i].substr(0, bloco))
+      if (c != '\r' && parte.size() < colunas) parte += c;
+    if (aparada) {
+      while (!parte.empty() && static_cast<unsigned char>(parte.back()) <= 32) parte.pop_back();
+      while (!parte.empty() && static_cast<unsigned char>(parte.front()) <= 32) parte.erase(0, 1);
+    }
+    if (parte == codigo) return true;
+  }
+  return false;
+}
+
+std::string Visivel(std::string_view texto) {
+  std::string saida;
+  for (unsigned char c : texto.substr(0, 200)) {
+    if (c >= 32 && c < 127 && c != '\\') {
+      saida += static_cast<char>(c);
+    } else {
+      const char digitos[] = "0123456789ABCDEF";
+      saida += {'\\', 'x', digitos[c >> 4], digitos[c & 15]};
+    }
+  }
+  return saida;
+}
+
+// Random tables of every shape, around the size of the reader's buffer
+// (made small) and of its default size, through both scans: every look-up
+// answers as the plain reading does. The bytes favour what the scans treat
+// apart: LF, CR, 0x1A, NUL, blanks and control bytes, and the two bytes
+// next to LF and 0x1A in the scan's test (0x0B, 0x1B).
+TEST_F(Referencias, VarreduraIgualALeituraSimples) {
+  struct Forma {
+    const char* tabela;
+    Validador procura;
+    std::size_t colunas;
+    bool aparada;
+  };
+  const Forma formas[] = {{"cfop.res", vCOD_CFOP, 4, false},
+                          {"ncm.res", vCOD_NCM, 8, false},
+                          {"municipio.res", vCod_Municipio, 7, false},
+                          {"pais.res", vCOD_PAIS, 4, true}};
+  struct Restaura {
+    ~Restaura() {
+      quillbook::platform::Tamanho_Bloco_Leitura(0);
+      quillbook::platform::Varredura_Por_Palavras(false);
+    }
+  } restaura;
+  std::mt19937 aleatorio(20261209);
+  auto ate = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n)(aleatorio); };
+  const std::string bytes = {'0', '1', '2',  '3',    '\n',   '\n',   '\n', '\n', '\r', '\r',
+                             ' ', ' ', '\t', '\x1A', '\x0B', '\x1B', '\0', 'a',  'z',  '\xE9'};
+  auto byte = [&] { return bytes[ate(bytes.size() - 1)]; };
+  auto texto = [&](std::size_t n) {
+    std::string t;
+    for (std::size_t i = 0; i < n; ++i) t += byte();
+    return t;
+  };
+  for (int caso = 0; caso < 2400; ++caso) {
+    const Forma& forma = formas[caso % 4];
+    const bool palavras = caso % 8 >= 4;
+    // One table in fifty is around the default buffer.
+    const std::size_t bloco = caso % 50 == 49 ? 256 * 1024 : 8 + ate(40);
+    const std::size_t tamanho = bloco - std::min(bloco, std::size_t{8}) + ate(bloco * 2 + 16);
+    // Lines mostly of digits and a few bytes more, their ends given by
+    // the bytes drawn; once in a while a long run without a LF.
+    std::string tabela;
+    while (tabela.size() < tamanho) {
+      if (ate(30) == 0) tabela += std::string(ate(bloco * 2), 'x');
+      for (std::size_t i = ate(forma.colunas + 2); i > 0; --i) tabela += static_cast<char>('0' + ate(2));
+      tabela += ate(3) == 0 ? texto(ate(6)) : "\n";
+      if (ate(4) == 0) tabela += "\r\n";
+    }
+    if (ate(3) != 0) tabela.erase(std::min(tabela.size(), tamanho));
+    if (ate(10) == 0) tabela.erase(std::remove(tabela.begin(), tabela.end(), '\x1A'), tabela.end());
+    Escreve(Tabela(forma.tabela), tabela);
+    quillbook::platform::Tamanho_Bloco_Leitura(bloco);
+    quillbook::platform::Varredura_Por_Palavras(palavras);
+    // Codes taken from the start of a line of the table, and drawn.
+    std::vector<std::string> codigos;
+    for (int i = 0; i < 6; ++i) {
+      const std::size_t inicio = ate(tabela.size());
+      const std::size_t lf = tabela.find('\n', inicio);
+      std::string codigo = lf == std::string::npos ? texto(ate(3)) : tabela.substr(lf + 1, ate(forma.colunas));
+      codigo.erase(std::remove(codigo.begin(), codigo.end(), '\r'), codigo.end());
+      codigos.push_back(codigo);
+    }
+    codigos.push_back(texto(ate(forma.colunas + 1)));
+    codigos.push_back("");
+    for (std::string& codigo : codigos) {
+      codigo.erase(std::remove(codigo.begin(), codigo.end(), '\0'), codigo.end());  // a C text ends at NUL
+      const bool esperado = Consta_Simples(tabela, codigo, forma.colunas, forma.aparada, bloco);
+      ASSERT_EQ(forma.procura((codigo + "|").c_str()), esperado ? 1 : 0)
+          << "case " << caso << ", " << forma.tabela << ", buffer " << bloco << (palavras ? ", words" : "")
+          << ", code [" << Visivel(codigo) << "], table [" << Visivel(tabela) << "]";
+    }
+  }
+  EXPECT_TRUE(mensagens_.empty());
+}
+
+// The buffer read into is kept from one look-up to the next and freed at
+// the end of the generation.
+TEST_F(Referencias, BufferGuardadoAteFinalizar) {
+  Escreve(Tabela("cfop.res"), "CFOP\n5102\n");
+  EXPECT_EQ(vCOD_CFOP("5102|"), 1);
+  EXPECT_GT(quillbook::platform::Bloco_Leitura_Guardado(), 0u);
+  EXPECT_EQ(vCOD_CFOP("6102|"), 0);
+  Finaliza_SPED();
+  EXPECT_EQ(quillbook::platform::Bloco_Leitura_Guardado(), 0u);
 }
 
 }  // namespace

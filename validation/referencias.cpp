@@ -2,6 +2,7 @@
 // input directory. The table is read from disk at every call and closed
 // again, so a table changed during a generation is seen by the next
 // look-up; nothing of it is kept between calls.
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -77,6 +78,23 @@ bool Codigo_Aparado_Na_Linha(std::string_view linha, std::size_t colunas, std::s
   return Iguais(Aparada(linha.substr(0, n)), codigo);
 }
 
+// What the first bytes of a line hold when the line holds `codigo`, for
+// the reader to pass over the other lines unseen: a code that fills the
+// columns is the line's first bytes, and a shorter one is the whole line,
+// so its LF follows it. A line whose first byte that differs is a CR, or
+// in the trimmed table any blank or control byte, is looked at in full;
+// where it is another byte, that byte is in the line's part (trimming
+// stops at it) where the code has another or none. A code that holds a
+// CR, a LF or 0x1A, or that the trimming would have taken from its start,
+// is in no line: passing over lines cannot change its answer.
+platform::Inicio_Linha Inicio_Possivel(std::string_view codigo, const Tabela_Referencia& tabela) {
+  std::array<char, 8> padrao{};
+  std::copy(codigo.begin(), codigo.end(), padrao.begin());
+  std::size_t bytes = codigo.size();
+  if (bytes < tabela.colunas) padrao[bytes++] = '\n';
+  return platform::Inicio_Linha(std::string_view(padrao.data(), bytes), tabela.aparada ? 33 : 0);
+}
+
 // The code sought is the captured field less its last byte, as it is:
 // never trimmed. Line 1 of a table is its heading. A missing or unreadable
 // table finds nothing, and says nothing: the generation goes on.
@@ -88,8 +106,9 @@ bool Consta(std::string_view valor, const Tabela_Referencia& tabela) {
   platform::Leitor_Linhas leitor(Estado().*tabela.caminho);
   std::string_view linha;
   if (!leitor.proxima(linha)) return false;
+  const platform::Inicio_Linha inicio = Inicio_Possivel(codigo, tabela);
   std::array<char, 8> espaco;
-  while (leitor.proxima(linha)) {
+  while (leitor.proxima(linha, inicio)) {
     const bool achado = tabela.aparada ? Codigo_Aparado_Na_Linha(linha, tabela.colunas, codigo, espaco)
                                        : Codigo_Na_Linha(linha, tabela.colunas, codigo, espaco);
     if (achado) return true;

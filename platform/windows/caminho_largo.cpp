@@ -7,6 +7,8 @@
 #include <cwctype>
 #include <string_view>
 
+#include "platform/arquivos.h"
+
 namespace quillbook::platform {
 namespace {
 
@@ -121,6 +123,14 @@ const std::wstring* Caminho_Largo(const std::string& caminho) {
   achado->largo = Forma_Estendida(caminho);
   achado->ocupado = true;
   return achado->largo.empty() ? nullptr : &achado->largo;
+}
+
+// The full forms found during a generation are given back at its end.
+void Esquece_Caminhos() {
+  for (Resolvido& r : resolvidos) r = Resolvido{};
+  avulso = Resolvido{};
+  std::wstring().swap(atual);
+  proximo = 0;
 }
 
 }  // namespace quillbook::platform

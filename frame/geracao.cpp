@@ -25,6 +25,7 @@ void libera_construcao(Geracao& g) noexcept {
   std::string().swap(g.Linha);
   std::vector<Campo_Registro>().swap(g.Campos);
   std::string().swap(g.Valor_Testado);
+  std::string().swap(g.Valores_Proprios);
 }
 
 bool falha(const std::string& mensagem) {

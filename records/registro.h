@@ -23,6 +23,7 @@
 
 #include "exports/quillbook.h"
 #include "frame/borda.h"
+#include "frame/captura.h"
 #include "frame/geracao.h"
 #include "frame/tabela_registros.h"
 
@@ -37,7 +38,7 @@ class Capturado {
  public:
   Capturado(const std::string& linha, std::size_t inicio, std::size_t tamanho)
       : linha_(&linha), inicio_(inicio), tamanho_(tamanho) {}
-  operator std::string_view() const { return std::string_view(*linha_).substr(inicio_, tamanho_); }
+  operator std::string_view() const { return std::string_view(linha_->data() + inicio_, tamanho_); }
 
  private:
   const std::string* linha_;
@@ -92,7 +93,7 @@ class Registro {
   void falha_se(bool falhou, std::string_view mensagem, std::string_view campo);
 
   // The record line so far: "|", the code, "|", then the captured fields.
-  std::string_view linha() const { return g_.Linha; }
+  std::string_view linha() const { return std::string_view(g_.Linha.data(), tamanho_); }
   // Lists the header and the log lines of the captured fields when the
   // record has errors or observations, that is when "erro.txt" will show
   // them; conclui() does it, a caller that writes the line itself with
@@ -109,16 +110,41 @@ class Registro {
   int32_t conclui();
 
  private:
-  // A field starts where the line ends, and ends where the capture left it.
-  Campo_Registro& novo_campo(std::string_view rotulo, bool logado, std::string_view original);
-  Capturado fecha_campo(Campo_Registro& campo);
-  // The field as a text ending in NUL, for a validator.
-  const char* terminado(std::string_view campo);
+  // Room for `bytes` more at the end of the line, and one byte beyond,
+  // which the line grows to when it has not that much: what a capture
+  // writes goes there. The byte beyond stays free after any capture, so
+  // that a field at the end of the line can be ended with a NUL where it
+  // lies, and the line never moves once the tests have begun.
+  bool tem_espaco(std::size_t bytes) const { return g_.Linha.size() - tamanho_ > bytes; }
+  char* espaco(std::size_t bytes) {
+    if (!tem_espaco(bytes)) cresce(bytes);
+    return g_.Linha.data() + tamanho_;
+  }
+  void cresce(std::size_t bytes);
+  // A host's text captured on the short road when it passes whole and the
+  // line and the fields have room, as usual; false, with nothing changed,
+  // when it takes the full road.
+  template <const Classe_Caracteres& Passa, class Valor>
+  bool captura_inteira(Valor valor, int64_t maximo, std::string_view rotulo, const char* original,
+                       Campo_Registro::Origem origem);
+  Capturado texto_completo(const char* valor, int32_t maximo, std::string_view rotulo);
+  Capturado numero_completo(const char* valor, uint8_t maximo, std::string_view rotulo);
+  Capturado campo_do_host(std::size_t inicio, std::string_view rotulo, const char* valor);
+  // The field that a capture has just written, from `inicio` to the end of
+  // the line.
+  Campo_Registro& novo_campo(std::size_t inicio, std::string_view rotulo);
+  Capturado capturado(std::size_t inicio) const { return {g_.Linha, inicio, tamanho_ - inicio}; }
+  // Runs `teste` on the field as a text ending in NUL, as a validator takes
+  // it. A field of the line is ended where it lies, the byte after it put
+  // back afterwards; any other is copied out.
+  template <class Teste>
+  bool terminado(std::string_view campo, Teste&& teste);
 
   Geracao& g_;
   Codigo_Registro codigo_;
   std::string_view cabecalho_;
   std::size_t largura_;
+  std::size_t tamanho_ = 0;  // of the line in g_.Linha
   std::size_t total_campos_ = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "frame/geracao.h"
 
@@ -63,10 +64,29 @@ std::string_view sem_brancos_iniciais(std::string_view valor) {
   return valor;
 }
 
-// Filters and cuts into `destino`, answering the bytes written: the bytes
-// that pass are counted in full, since a cut reports how many there were.
-// The run of bytes that pass from the start, all of a usual value, is
-// copied as it is read, with no other test.
+// What follows the run of bytes that pass from the start: from `i`, the
+// first byte that did not pass or the first past the maximum, the rest is
+// filtered and cut, the bytes that pass counted in full, since a cut
+// reports how many there were. Answers the bytes written in all.
+template <const Classe& Passa, class Valor>
+std::size_t continua(char* destino, Valor valor, std::size_t i, int64_t maximo, std::string_view rotulo,
+                     std::size_t largura) {
+  const auto limite = static_cast<std::size_t>(maximo < 0 ? 0 : maximo);
+  const unsigned char* bytes = valor.bytes;
+  std::size_t escritos = i;
+  std::size_t passados = i;
+  for (; !valor.fim(i); ++i) {
+    if (!Passa[bytes[i]]) continue;
+    if (passados < limite) destino[escritos++] = static_cast<char>(bytes[i]);
+    ++passados;
+  }
+  if (passados > limite) observa_corte(rotulo, largura, maximo, passados);
+  return escritos;
+}
+
+// Filters and cuts into `destino`, answering the bytes written. The run of
+// bytes that pass from the start, all of a usual value, is copied as it is
+// read, with no other test.
 template <const Classe& Passa, class Valor>
 std::size_t captura(char* destino, Valor valor, int64_t maximo, std::string_view rotulo, std::size_t largura) {
   if (maximo == 0) return 0;
@@ -74,20 +94,11 @@ std::size_t captura(char* destino, Valor valor, int64_t maximo, std::string_view
   const unsigned char* bytes = valor.bytes;
   std::size_t i = 0;
   if constexpr (Valor::Nulo_Final) {
-    while (i < limite && Passa[bytes[i]]) destino[i] = static_cast<char>(bytes[i]), ++i;
+    i = Copia_Passados<Passa>(destino, bytes, limite);
   } else {
     while (i < limite && i < valor.tamanho && Passa[bytes[i]]) destino[i] = static_cast<char>(bytes[i]), ++i;
   }
-  std::size_t escritos = i;
-  if (!valor.fim(i)) {
-    std::size_t passados = i;
-    for (; !valor.fim(i); ++i) {
-      if (!Passa[bytes[i]]) continue;
-      if (passados < limite) destino[escritos++] = static_cast<char>(bytes[i]);
-      ++passados;
-    }
-    if (passados > limite) observa_corte(rotulo, largura, maximo, passados);
-  }
+  const std::size_t escritos = valor.fim(i) ? i : continua<Passa>(destino, valor, i, maximo, rotulo, largura);
   destino[escritos] = '|';
   return escritos + 1;
 }
@@ -115,7 +126,40 @@ void captura_com_log(std::string& campo, std::string_view valor, int64_t maximo,
   campo = std::move(capturado);
 }
 
+// Eight bytes of the run, each tested before it is copied, so that the
+// run stops at the first that does not pass: false when one did not.
+template <const Classe& Passa, std::size_t... K>
+bool copia_oito(char* destino, const unsigned char* valor, std::size_t& i, std::index_sequence<K...>) {
+  return ((static_cast<void>(K), Passa[valor[i]] ? (destino[i] = static_cast<char>(valor[i]), ++i, true) : false) &&
+          ...);
+}
+
 }  // namespace
+
+// The limit is tested once for eight bytes.
+template <const Classe& Passa>
+std::size_t Copia_Passados(char* destino, const unsigned char* valor, std::size_t limite) {
+  std::size_t i = 0;
+  while (limite - i >= 8) {
+    if (!copia_oito<Passa>(destino, valor, i, std::make_index_sequence<8>())) return i;
+  }
+  while (i < limite && Passa[valor[i]]) destino[i] = static_cast<char>(valor[i]), ++i;
+  return i;
+}
+
+template std::size_t Copia_Passados<Classe_Permitida>(char*, const unsigned char*, std::size_t);
+template std::size_t Copia_Passados<Classe_Numerica>(char*, const unsigned char*, std::size_t);
+
+template <const Classe& Passa>
+std::size_t Continua_Captura(char* destino, const unsigned char* valor, std::size_t i, int64_t maximo,
+                             std::string_view rotulo, std::size_t largura) {
+  return continua<Passa>(destino, Ate_Nulo{valor}, i, maximo, rotulo, largura);
+}
+
+template std::size_t Continua_Captura<Classe_Permitida>(char*, const unsigned char*, std::size_t, int64_t,
+                                                        std::string_view, std::size_t);
+template std::size_t Continua_Captura<Classe_Numerica>(char*, const unsigned char*, std::size_t, int64_t,
+                                                       std::string_view, std::size_t);
 
 std::string Remove_Especiais(std::string_view origem) { return filtra(origem, Caractere_Permitido); }
 std::string Somente_Numeros(std::string_view origem) { return filtra(origem, Caractere_Numerico); }
@@ -138,14 +182,14 @@ void Captura_Numero(std::string& linha, std::string_view valor, uint8_t maximo, 
   captura<Classe_Numerica>(linha, valor, maximo, rotulo, largura);
 }
 
-std::size_t Captura_Texto_Completa(char* destino, const char* valor, int32_t maximo, std::string_view rotulo,
-                                   std::size_t largura) {
+std::size_t Captura_Texto(char* destino, const char* valor, int32_t maximo, std::string_view rotulo,
+                          std::size_t largura) {
   return captura<Classe_Permitida>(destino, Ate_Nulo{Sem_Brancos_Iniciais(Bytes_Do_Host(valor))}, maximo, rotulo,
                                    largura);
 }
 
-std::size_t Captura_Numero_Completa(char* destino, const char* valor, uint8_t maximo, std::string_view rotulo,
-                                    std::size_t largura) {
+std::size_t Captura_Numero(char* destino, const char* valor, uint8_t maximo, std::string_view rotulo,
+                           std::size_t largura) {
   return captura<Classe_Numerica>(destino, valor_do_host(valor), maximo, rotulo, largura);
 }
 

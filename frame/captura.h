@@ -57,37 +57,14 @@ void Captura_Numero(std::string& linha, std::string_view valor, uint8_t maximo, 
 // taken apart.
 std::size_t Captura_Numero(char* destino, std::string_view valor, uint8_t maximo, std::string_view rotulo,
                            std::size_t largura);
-// The captures of a host's text, whatever it holds.
-std::size_t Captura_Texto_Completa(char* destino, const char* valor, int32_t maximo, std::string_view rotulo,
-                                   std::size_t largura);
-std::size_t Captura_Numero_Completa(char* destino, const char* valor, uint8_t maximo, std::string_view rotulo,
-                                    std::size_t largura);
+std::size_t Captura_Texto(char* destino, const char* valor, int32_t maximo, std::string_view rotulo,
+                          std::size_t largura);
+std::size_t Captura_Numero(char* destino, const char* valor, uint8_t maximo, std::string_view rotulo,
+                           std::size_t largura);
 
-// A host's text that passes its filter whole and within the maximum, as
-// most do, is its own capture: copied as it is read, and closed with "|"
-// here. Any other is left to the complete capture, from its start.
-template <const Classe_Caracteres& Passa>
-inline std::size_t Captura_Inteira(char* destino, const unsigned char* valor, int64_t maximo) {
-  if (maximo <= 0) return 0;
-  const auto limite = static_cast<std::size_t>(maximo);
-  std::size_t i = 0;
-  while (i < limite && Passa[valor[i]]) destino[i] = static_cast<char>(valor[i]), ++i;
-  if (valor[i] != 0) return 0;  // no class lets a NUL pass: the run ended before the text did
-  destino[i] = '|';
-  return i + 1;
-}
-
-// The same for a text of known length.
-template <const Classe_Caracteres& Passa>
-inline std::size_t Captura_Inteira(char* destino, std::string_view valor, int64_t maximo) {
-  if (maximo <= 0 || valor.size() > static_cast<uint64_t>(maximo)) return 0;
-  for (std::size_t i = 0; i < valor.size(); ++i) {
-    if (!Passa[static_cast<unsigned char>(valor[i])]) return 0;
-    destino[i] = valor[i];
-  }
-  destino[valor.size()] = '|';
-  return valor.size() + 1;
-}
+// The pieces of the capture of a host's text that the record road puts
+// together where each field is captured, with its maximum and caption
+// known there.
 
 // Leading blanks and control characters, which a text field drops.
 inline const unsigned char* Sem_Brancos_Iniciais(const unsigned char* valor) {
@@ -99,17 +76,59 @@ inline const unsigned char* Bytes_Do_Host(const char* valor) {
   return reinterpret_cast<const unsigned char*>(valor != nullptr ? valor : "");
 }
 
-inline std::size_t Captura_Texto(char* destino, const char* valor, int32_t maximo, std::string_view rotulo,
-                                 std::size_t largura) {
-  const std::size_t escritos =
-      Captura_Inteira<Classe_Permitida>(destino, Sem_Brancos_Iniciais(Bytes_Do_Host(valor)), maximo);
-  return escritos != 0 ? escritos : Captura_Texto_Completa(destino, valor, maximo, rotulo, largura);
+// The run of bytes that pass, from the start, copied to `destino`, at most
+// `limite` of them; answers how many. It ends at the text's NUL at the
+// latest, since no class lets a NUL pass.
+template <const Classe_Caracteres& Passa>
+std::size_t Copia_Passados(char* destino, const unsigned char* valor, std::size_t limite);
+extern template std::size_t Copia_Passados<Classe_Permitida>(char*, const unsigned char*, std::size_t);
+extern template std::size_t Copia_Passados<Classe_Numerica>(char*, const unsigned char*, std::size_t);
+
+// The rest of the capture after such a run, which ended at byte `i` before
+// the NUL: the capture as Captura_Texto and Captura_Numero make it, but for
+// its "|". Answers the bytes written in all.
+template <const Classe_Caracteres& Passa>
+std::size_t Continua_Captura(char* destino, const unsigned char* valor, std::size_t i, int64_t maximo,
+                             std::string_view rotulo, std::size_t largura);
+extern template std::size_t Continua_Captura<Classe_Permitida>(char*, const unsigned char*, std::size_t, int64_t,
+                                                               std::string_view, std::size_t);
+extern template std::size_t Continua_Captura<Classe_Numerica>(char*, const unsigned char*, std::size_t, int64_t,
+                                                              std::string_view, std::size_t);
+
+// The longest maximum whose run is copied where the field is captured
+// rather than by Copia_Passados: indicators and short codes.
+inline constexpr std::size_t Curto = 8;
+
+// The capture of a host's text (for a text field, past its leading blanks)
+// with a maximum above 0, where there is room for the maximum and the "|".
+// A usual value passes whole: it is copied as it is read and closed here.
+template <const Classe_Caracteres& Passa>
+inline std::size_t Captura_Direta(char* destino, const unsigned char* valor, int64_t maximo, std::string_view rotulo,
+                                  std::size_t largura) {
+  const auto limite = static_cast<std::size_t>(maximo);
+  std::size_t i = 0;
+  if (limite <= Curto) {
+    while (i < limite && Passa[valor[i]]) destino[i] = static_cast<char>(valor[i]), ++i;
+  } else {
+    i = Copia_Passados<Passa>(destino, valor, limite);
+  }
+  if (valor[i] != 0) i = Continua_Captura<Passa>(destino, valor, i, maximo, rotulo, largura);
+  destino[i] = '|';
+  return i + 1;
 }
 
-inline std::size_t Captura_Numero(char* destino, const char* valor, uint8_t maximo, std::string_view rotulo,
-                                  std::size_t largura) {
-  const std::size_t escritos = Captura_Inteira<Classe_Numerica>(destino, Bytes_Do_Host(valor), maximo);
-  return escritos != 0 ? escritos : Captura_Numero_Completa(destino, valor, maximo, rotulo, largura);
+// A value that the record made itself, when it passes whole within the
+// maximum, as counts and dates do: its capture is itself and its "|", at
+// `destino`, where there is room for them. 0 when it does not pass whole.
+inline std::size_t Captura_Inteira(char* destino, std::string_view valor, const Classe_Caracteres& passa,
+                                   int64_t maximo) {
+  if (maximo <= 0 || valor.size() > static_cast<uint64_t>(maximo)) return 0;
+  for (std::size_t i = 0; i < valor.size(); ++i) {
+    if (!passa[static_cast<unsigned char>(valor[i])]) return 0;
+    destino[i] = valor[i];
+  }
+  destino[valor.size()] = '|';
+  return valor.size() + 1;
 }
 
 // The log line of a captured field: a tab, the caption padded to

@@ -17,11 +17,9 @@ constexpr std::size_t Linha_Inicial = 1024;
 
 // The room a capture takes at most: the maximum and its "|". A maximum
 // beyond any field's is met by the value's own length instead.
-constexpr std::size_t Maior_Espaco_Fixo = 256;
-
 std::size_t espaco_captura(int64_t maximo, const char* valor) {
   const std::size_t espaco = maximo < 0 ? 1 : static_cast<std::size_t>(maximo) + 1;
-  return espaco <= Maior_Espaco_Fixo ? espaco : Texto(valor).size() + 1;
+  return espaco <= Registro::Maior_Espaco_Fixo ? espaco : Texto(valor).size() + 1;
 }
 
 }  // namespace
@@ -56,27 +54,6 @@ Campo_Registro& Registro::novo_campo(std::size_t inicio, std::string_view rotulo
   return campo;
 }
 
-// Nothing is called on this road, so that a usual field costs the copy of
-// its bytes and the few words of its slot.
-template <const Classe_Caracteres& Passa, class Valor>
-bool Registro::captura_inteira(Valor valor, int64_t maximo, std::string_view rotulo, const char* original,
-                               Campo_Registro::Origem origem) {
-  if (maximo <= 0 || static_cast<uint64_t>(maximo) >= Maior_Espaco_Fixo || !tem_espaco(maximo + 1) ||
-      total_campos_ == g_.Campos.size())
-    return false;
-  const std::size_t escritos = Captura_Inteira<Passa>(g_.Linha.data() + tamanho_, valor, maximo);
-  if (escritos == 0) return false;
-  Campo_Registro& campo = g_.Campos[total_campos_++];
-  campo.inicio = tamanho_;
-  campo.fim = tamanho_ + escritos;
-  campo.rotulo = rotulo;
-  campo.largura = static_cast<uint32_t>(largura_);
-  campo.original = original;
-  campo.origem = origem;
-  tamanho_ += escritos;
-  return true;
-}
-
 // The full road: any value, any maximum. A maximum of 0 writes nothing,
 // not even the "|": such a field is in neither the line nor the log.
 Capturado Registro::campo_do_host(std::size_t inicio, std::string_view rotulo, const char* valor) {
@@ -100,30 +77,20 @@ Capturado Registro::numero_completo(const char* valor, uint8_t maximo, std::stri
   return campo_do_host(inicio, rotulo, valor);
 }
 
-Capturado Registro::texto(const char* valor, int32_t maximo, std::string_view rotulo) {
-  const std::size_t inicio = tamanho_;
-  if (captura_inteira<Classe_Permitida>(Sem_Brancos_Iniciais(Bytes_Do_Host(valor)), maximo, rotulo, valor,
-                                        Campo_Registro::Origem::Host))
-    return capturado(inicio);
-  return texto_completo(valor, maximo, rotulo);
-}
-
-Capturado Registro::numero(const char* valor, uint8_t maximo, std::string_view rotulo) {
-  const std::size_t inicio = tamanho_;
-  if (captura_inteira<Classe_Numerica>(Bytes_Do_Host(valor), maximo, rotulo, valor, Campo_Registro::Origem::Host))
-    return capturado(inicio);
-  return numero_completo(valor, maximo, rotulo);
-}
-
 // The value is the record's own and may not outlive this call. One that
 // passed whole (a count, a date's digits) is read back from the field;
 // any other is copied where the generation keeps such values.
 Capturado Registro::numero(std::string_view feito_pelo_registro, uint8_t maximo, std::string_view rotulo) {
   const std::size_t inicio = tamanho_;
-  if (captura_inteira<Classe_Numerica>(feito_pelo_registro, maximo, rotulo, nullptr, Campo_Registro::Origem::Capturado))
-    return capturado(inicio);
-  tamanho_ += Captura_Numero(espaco(std::min<std::size_t>(maximo, feito_pelo_registro.size()) + 1), feito_pelo_registro,
-                             maximo, rotulo, largura_);
+  char* destino = espaco(std::min<std::size_t>(maximo, feito_pelo_registro.size()) + 1);
+  if (total_campos_ < g_.Campos.size()) {
+    const std::size_t escritos = Captura_Inteira(destino, feito_pelo_registro, Classe_Numerica, maximo);
+    if (escritos != 0) {
+      anota(inicio, escritos, rotulo, nullptr, Campo_Registro::Origem::Capturado);
+      return capturado(inicio);
+    }
+  }
+  tamanho_ += Captura_Numero(destino, feito_pelo_registro, maximo, rotulo, largura_);
   if (tamanho_ == inicio) return capturado(inicio);
   Campo_Registro& campo = novo_campo(inicio, rotulo);
   if (tamanho_ - inicio == feito_pelo_registro.size() + 1) {

@@ -60,8 +60,17 @@ class Registro {
   // at again when the record goes to "erro.txt", so both must live until
   // conclui(): a host's texts live through its call, and captions are
   // fixed texts. A value that the record made itself is copied.
-  Capturado texto(const char* valor, int32_t maximo, std::string_view rotulo);
-  Capturado numero(const char* valor, uint8_t maximo, std::string_view rotulo);
+  [[gnu::always_inline]] Capturado texto(const char* valor, int32_t maximo, std::string_view rotulo) {
+    const std::size_t inicio = tamanho_;
+    if (captura_direta<Classe_Permitida>(Sem_Brancos_Iniciais(Bytes_Do_Host(valor)), maximo, rotulo, valor))
+      return capturado(inicio);
+    return texto_completo(valor, maximo, rotulo);
+  }
+  [[gnu::always_inline]] Capturado numero(const char* valor, uint8_t maximo, std::string_view rotulo) {
+    const std::size_t inicio = tamanho_;
+    if (captura_direta<Classe_Numerica>(Bytes_Do_Host(valor), maximo, rotulo, valor)) return capturado(inicio);
+    return numero_completo(valor, maximo, rotulo);
+  }
   Capturado numero(std::string_view feito_pelo_registro, uint8_t maximo, std::string_view rotulo);
   // A regional date rewritten as DDMMYYYY, then captured as a number of 8.
   Capturado data(const char* valor, std::string_view rotulo);
@@ -109,6 +118,10 @@ class Registro {
   // was written to "sped.txt", -1 when it was not).
   int32_t conclui();
 
+  // The room a capture takes at most, the maximum and its "|", is kept
+  // ahead for a maximum up to this; a larger one takes the value's length.
+  static constexpr std::size_t Maior_Espaco_Fixo = 256;
+
  private:
   // Room for `bytes` more at the end of the line, and one byte beyond,
   // which the line grows to when it has not that much: what a capture
@@ -124,9 +137,34 @@ class Registro {
   // A host's text captured on the short road when it passes whole and the
   // line and the fields have room, as usual; false, with nothing changed,
   // when it takes the full road.
-  template <const Classe_Caracteres& Passa, class Valor>
-  bool captura_inteira(Valor valor, int64_t maximo, std::string_view rotulo, const char* original,
-                       Campo_Registro::Origem origem);
+  // Written here, where the record's functions see it, so that their
+  // fields take it with their maximum and caption known: a usual field
+  // costs the copy of its bytes and the few words of its slot. False, with
+  // nothing changed, for a maximum outside 1 to 255 or when the line or
+  // the slots must grow: the full road takes those.
+  template <const Classe_Caracteres& Passa>
+  [[gnu::always_inline]] bool captura_direta(const unsigned char* bytes, int64_t maximo, std::string_view rotulo,
+                                             const char* original) {
+    if (maximo <= 0 || static_cast<uint64_t>(maximo) >= Maior_Espaco_Fixo || !tem_espaco(maximo + 1) ||
+        total_campos_ == g_.Campos.size())
+      return false;
+    const std::size_t escritos = Captura_Direta<Passa>(g_.Linha.data() + tamanho_, bytes, maximo, rotulo, largura_);
+    anota(tamanho_, escritos, rotulo, original, Campo_Registro::Origem::Host);
+    return true;
+  }
+  // The slot of the field just written from `inicio`, `escritos` bytes;
+  // there is one free.
+  void anota(std::size_t inicio, std::size_t escritos, std::string_view rotulo, const char* original,
+             Campo_Registro::Origem origem) {
+    Campo_Registro& campo = g_.Campos[total_campos_++];
+    campo.inicio = inicio;
+    campo.fim = inicio + escritos;
+    campo.rotulo = rotulo;
+    campo.largura = static_cast<uint32_t>(largura_);
+    campo.original = original;
+    campo.origem = origem;
+    tamanho_ = inicio + escritos;
+  }
   Capturado texto_completo(const char* valor, int32_t maximo, std::string_view rotulo);
   Capturado numero_completo(const char* valor, uint8_t maximo, std::string_view rotulo);
   Capturado campo_do_host(std::size_t inicio, std::string_view rotulo, const char* valor);

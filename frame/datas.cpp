@@ -213,7 +213,7 @@ void escreve_dois(char* destino, int valor) {
 
 }  // namespace
 
-std::string_view Formata_Data(std::string_view data, char (&digitos)[8]) {
+std::string_view Formata_Data(std::string_view data, char* digitos) {
   const platform::Configuracao_Regional& regional = platform::Regional();
   int numeros[3];
   std::size_t digitos_lidos[3];
@@ -231,7 +231,7 @@ std::string_view Formata_Data(std::string_view data, char (&digitos)[8]) {
   escreve_dois(digitos + 2, d->mes);
   escreve_dois(digitos + 4, d->ano / 100);
   escreve_dois(digitos + 6, d->ano % 100);
-  return {digitos, sizeof digitos};
+  return {digitos, 8};
 }
 
 void Formata_Data(std::string& data) {

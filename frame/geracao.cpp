@@ -129,6 +129,7 @@ bool Verifica_Inicio() {
 
 void Esvazia_Listas() {
   Geracao& g = Estado();
+  if (g.Lista_Erros.empty() && g.Lista_Log.empty() && g.Lista_Observacoes.empty()) return;
   g.Lista_Erros.clear();
   g.Lista_Log.clear();
   g.Lista_Observacoes.clear();

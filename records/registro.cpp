@@ -106,12 +106,18 @@ Capturado Registro::numero(std::string_view feito_pelo_registro, uint8_t maximo,
 
 // A text left as it is (blanks) stays the host's; a rewritten one is the
 // record's own.
+// The digits are written where the field goes: eight digits, or none,
+// pass the numeric capture of 8 whole, so they and the "|" are the field.
 Capturado Registro::data(const char* valor, std::string_view rotulo) {
-  char digitos[8];
+  const std::size_t inicio = tamanho_;
+  char* const destino = espaco(9);
   const std::string_view texto = Texto(valor);
-  const std::string_view formatada = Formata_Data(texto, digitos);
+  const std::string_view formatada = Formata_Data(texto, destino);
   if (formatada.data() == texto.data()) return numero(valor, 8, rotulo);
-  return numero(formatada, 8, rotulo);
+  destino[formatada.size()] = '|';
+  if (total_campos_ == g_.Campos.size()) g_.Campos.emplace_back();
+  anota(inicio, formatada.size() + 1, rotulo, nullptr, Campo_Registro::Origem::Capturado);
+  return capturado(inicio);
 }
 
 void Registro::coluna(std::string_view valor) {
@@ -141,8 +147,7 @@ bool Registro::terminado(std::string_view campo, Teste&& teste) {
 
 void Registro::erro(std::string linha) { g_.Lista_Erros.push_back(std::move(linha)); }
 
-void Registro::falha_se(bool falhou, std::string_view mensagem, std::string_view campo) {
-  if (!falhou) return;
+void Registro::falha(std::string_view mensagem, std::string_view campo) {
   std::string linha;
   linha.reserve(mensagem.size() + campo.size());
   linha.append(mensagem).append(campo);

@@ -99,7 +99,9 @@ class Registro {
   void obrigatorio(std::string_view campo, std::string_view linha);
   // A failed test of the record's own: the line as given.
   void erro(std::string linha);
-  void falha_se(bool falhou, std::string_view mensagem, std::string_view campo);
+  void falha_se(bool falhou, std::string_view mensagem, std::string_view campo) {
+    if (falhou) falha(mensagem, campo);
+  }
 
   // The record line so far: "|", the code, "|", then the captured fields.
   std::string_view linha() const { return std::string_view(g_.Linha.data(), tamanho_); }
@@ -134,6 +136,8 @@ class Registro {
     return g_.Linha.data() + tamanho_;
   }
   void cresce(std::size_t bytes);
+  // The line of a failed test: the message and the captured field.
+  void falha(std::string_view mensagem, std::string_view campo);
   // A host's text captured on the short road when it passes whole and the
   // line and the fields have room, as usual; false, with nothing changed,
   // when it takes the full road.

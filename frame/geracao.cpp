@@ -116,11 +116,6 @@ void finaliza() {
 
 }  // namespace
 
-Geracao& Estado() {
-  static Geracao geracao;
-  return geracao;
-}
-
 bool Verifica_Inicio() {
   if (Estado().Iniciado) return true;
   platform::Mostra_Mensagem("-0   Função Inicia_SPED não chamada");

@@ -62,8 +62,12 @@ struct Geracao {
   std::string Valores_Proprios;
 };
 
-// The one generation of the process.
-Geracao& Estado();
+// The one generation of the process. Written here so that each of the
+// several looks that a record call takes at it costs no call.
+inline Geracao& Estado() {
+  static Geracao geracao;
+  return geracao;
+}
 
 // True when a generation is started; otherwise shows
 // "-0   Função Inicia_SPED não chamada" and answers false.

@@ -147,6 +147,22 @@ std::optional<Data> data_lida(const int (&numeros)[3], const std::size_t (&digit
 // text, which the full reading takes. Read either way, such a text gives
 // the same three numbers.
 bool le_forma_usual(std::string_view texto, char separador, int (&numeros)[3], std::size_t (&digitos)[3]) {
+  // Two, two and four digits, the commonest of all, read without a loop.
+  if (texto.size() == 10 && texto[2] == separador && texto[5] == separador) {
+    unsigned d[10];
+    bool todos = true;
+    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+      d[i] = static_cast<unsigned char>(texto[i]) - unsigned{'0'};
+      todos = todos && d[i] <= 9;
+    }
+    if (todos) {
+      numeros[0] = static_cast<int>(d[0] * 10 + d[1]);
+      numeros[1] = static_cast<int>(d[3] * 10 + d[4]);
+      numeros[2] = static_cast<int>(d[6] * 1000 + d[7] * 100 + d[8] * 10 + d[9]);
+      digitos[0] = 2, digitos[1] = 2, digitos[2] = 4;
+      return true;
+    }
+  }
   const char* c = texto.data();
   const char* const fim = c + texto.size();
   for (int i = 0; i < 3; ++i) {

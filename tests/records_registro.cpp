@@ -295,6 +295,7 @@ TEST_F(Road, CloseGivesBackWhatRecordsBuiltIn) {
   const Geracao& g = Estado();
   EXPECT_EQ(g.Linha.capacity(), std::string().capacity());
   EXPECT_EQ(g.Valor_Testado.capacity(), std::string().capacity());
+  EXPECT_EQ(g.Valores_Proprios.capacity(), std::string().capacity());
   EXPECT_EQ(g.Campos.capacity(), 0u);
   EXPECT_EQ(g.Lista_Log.capacity() + g.Lista_Erros.capacity() + g.Lista_Observacoes.capacity(), 0u);
   ASSERT_EQ(inicia(), 0);

@@ -1,5 +1,6 @@
 #include "frame/datas.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -106,33 +107,10 @@ bool le_hora(Leitura& l) {
   return l.fim();
 }
 
-std::optional<Data> converte(std::string_view texto) {
-  const auto& regional = platform::Regional();
-  Leitura l(texto);
-  l.pula_brancos();
-  std::size_t inicio = l.posicao();
-
-  int numeros[3] = {0, 0, 0};
-  std::size_t digitos[3] = {0, 0, 0};
-  int quantos = 0;
-  while (quantos < 3) {
-    std::size_t antes = l.posicao();
-    digitos[quantos] = l.numero(numeros[quantos]);
-    if (digitos[quantos] == 0) {
-      l.volta(antes);
-      break;
-    }
-    ++quantos;
-    if (!l.consome(regional.separador_data)) break;
-  }
-
-  if (quantos < 2) {
-    // No date at all: a lone time of day is day zero, 30 December 1899.
-    l.volta(inicio);
-    if (le_hora(l)) return Data{30, 12, 1899};
-    return std::nullopt;
-  }
-
+// Two or three numbers read, in the order that the settings give them,
+// as a date that the calendar has.
+std::optional<Data> data_lida(const int (&numeros)[3], const std::size_t (&digitos)[3], int quantos,
+                              const platform::Configuracao_Regional& regional) {
   // Day and month are read as their values, however many digits they are
   // written with ('001/002/09'): only the calendar test limits them.
   Data d;
@@ -161,27 +139,115 @@ std::optional<Data> converte(std::string_view texto) {
     d.ano = platform::Ano_Corrente();
   }
   if (!existe(d)) return std::nullopt;
+  return d;
+}
 
+// The usual shape of a date, three runs of one to four digits split by the
+// date separator and nothing more, read in one pass: false for any other
+// text, which the full reading takes. Read either way, such a text gives
+// the same three numbers.
+bool le_forma_usual(std::string_view texto, char separador, int (&numeros)[3], std::size_t (&digitos)[3]) {
+  // Two, two and four digits, the commonest of all, read without a loop.
+  if (texto.size() == 10 && texto[2] == separador && texto[5] == separador) {
+    unsigned d[10];
+    bool todos = true;
+    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+      d[i] = static_cast<unsigned char>(texto[i]) - unsigned{'0'};
+      todos = todos && d[i] <= 9;
+    }
+    if (todos) {
+      numeros[0] = static_cast<int>(d[0] * 10 + d[1]);
+      numeros[1] = static_cast<int>(d[3] * 10 + d[4]);
+      numeros[2] = static_cast<int>(d[6] * 1000 + d[7] * 100 + d[8] * 10 + d[9]);
+      digitos[0] = 2, digitos[1] = 2, digitos[2] = 4;
+      return true;
+    }
+  }
+  const char* c = texto.data();
+  const char* const fim = c + texto.size();
+  for (int i = 0; i < 3; ++i) {
+    if (i > 0) {
+      if (c == fim || *c != separador) return false;
+      ++c;
+    }
+    const char* const inicio = c;
+    const char* const limite = fim - c > 4 ? c + 4 : fim;
+    unsigned valor = 0;
+    for (unsigned digito; c != limite && (digito = static_cast<unsigned char>(*c) - unsigned{'0'}) <= 9; ++c)
+      valor = valor * 10 + digito;
+    if (c == inicio) return false;
+    numeros[i] = static_cast<int>(valor);
+    digitos[i] = static_cast<std::size_t>(c - inicio);
+  }
+  return c == fim;
+}
+
+std::optional<Data> converte(std::string_view texto, const platform::Configuracao_Regional& regional) {
+  Leitura l(texto);
+  l.pula_brancos();
+  std::size_t inicio = l.posicao();
+
+  int numeros[3] = {0, 0, 0};
+  std::size_t digitos[3] = {0, 0, 0};
+  int quantos = 0;
+  while (quantos < 3) {
+    std::size_t antes = l.posicao();
+    digitos[quantos] = l.numero(numeros[quantos]);
+    if (digitos[quantos] == 0) {
+      l.volta(antes);
+      break;
+    }
+    ++quantos;
+    if (!l.consome(regional.separador_data)) break;
+  }
+
+  if (quantos < 2) {
+    // No date at all: a lone time of day is day zero, 30 December 1899.
+    l.volta(inicio);
+    if (le_hora(l)) return Data{30, 12, 1899};
+    return std::nullopt;
+  }
+
+  std::optional<Data> d = data_lida(numeros, digitos, quantos, regional);
+  if (!d) return std::nullopt;
   l.pula_brancos();
   if (!l.fim() && !le_hora(l)) return std::nullopt;
   return d;
 }
 
+// The two digits of a value below 100.
+void escreve_dois(char* destino, int valor) {
+  static constexpr auto pares = [] {
+    std::array<char, 200> p{};
+    for (int i = 0; i < 100; ++i)
+      p[2 * i] = static_cast<char>('0' + i / 10), p[2 * i + 1] = static_cast<char>('0' + i % 10);
+    return p;
+  }();
+  destino[0] = pares[2 * valor];
+  destino[1] = pares[2 * valor + 1];
+}
+
 }  // namespace
 
-std::string_view Formata_Data(std::string_view data, char (&digitos)[8]) {
-  if (Apara(data).empty()) return data;
-  std::optional<Data> d = converte(data);
+std::string_view Formata_Data(std::string_view data, char* digitos) {
+  const platform::Configuracao_Regional& regional = platform::Regional();
+  int numeros[3];
+  std::size_t digitos_lidos[3];
+  std::optional<Data> d;
+  if (le_forma_usual(data, regional.separador_data, numeros, digitos_lidos)) {
+    d = data_lida(numeros, digitos_lidos, 3, regional);
+  } else {
+    if (Apara(data).empty()) return data;
+    d = converte(data, regional);
+  }
   if (!d) return {};
   // Day, month and year are within their ranges here: two, two and four
   // digits, with leading zeros.
-  auto escreve = [&digitos](std::size_t inicio, std::size_t tamanho, int valor) {
-    for (std::size_t i = inicio + tamanho; i-- > inicio; valor /= 10) digitos[i] = static_cast<char>('0' + valor % 10);
-  };
-  escreve(0, 2, d->dia);
-  escreve(2, 2, d->mes);
-  escreve(4, 4, d->ano);
-  return {digitos, sizeof digitos};
+  escreve_dois(digitos, d->dia);
+  escreve_dois(digitos + 2, d->mes);
+  escreve_dois(digitos + 4, d->ano / 100);
+  escreve_dois(digitos + 6, d->ano % 100);
+  return {digitos, 8};
 }
 
 void Formata_Data(std::string& data) {

@@ -13,8 +13,8 @@ namespace quillbook {
 void Formata_Data(std::string& data);
 // The same without a text to rewrite: what it becomes is `data` itself when
 // that is left as it is, else the empty text or the eight digits written
-// into `digitos`.
-std::string_view Formata_Data(std::string_view data, char (&digitos)[8]);
+// at `digitos`, which has room for them.
+std::string_view Formata_Data(std::string_view data, char* digitos);
 
 // Whether the text begins with a calendar date in DDMMYYYY form.
 bool Valida_Data(std::string_view data);

@@ -25,6 +25,7 @@ void libera_construcao(Geracao& g) noexcept {
   std::string().swap(g.Linha);
   std::vector<Campo_Registro>().swap(g.Campos);
   std::string().swap(g.Valor_Testado);
+  std::string().swap(g.Valores_Proprios);
 }
 
 bool falha(const std::string& mensagem) {
@@ -118,11 +119,6 @@ void finaliza() {
 
 }  // namespace
 
-Geracao& Estado() {
-  static Geracao geracao;
-  return geracao;
-}
-
 bool Verifica_Inicio() {
   if (Estado().Iniciado) return true;
   platform::Mostra_Mensagem("-0   Função Inicia_SPED não chamada");
@@ -131,6 +127,7 @@ bool Verifica_Inicio() {
 
 void Esvazia_Listas() {
   Geracao& g = Estado();
+  if (g.Lista_Erros.empty() && g.Lista_Log.empty() && g.Lista_Observacoes.empty()) return;
   g.Lista_Erros.clear();
   g.Lista_Log.clear();
   g.Lista_Observacoes.clear();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,17 +13,25 @@ namespace quillbook {
 
 using Lista = std::vector<std::string>;
 
-// A captured field of the record being written: its place in the line,
-// and what its log line needs should the record go to "erro.txt".
+// A captured field of the record being written, as its log line will need
+// it should the record go to "erro.txt": its place in the line, and where
+// the value as passed is found. Only what a capture knows at no cost is
+// kept; the log line is made from it only for a record that is logged.
 struct Campo_Registro {
+  // Where the value as passed to the capture is.
+  enum class Origem : uint8_t {
+    Host,       // the host's text (NULL the empty text): it lives through the call
+    Capturado,  // the field itself less its "|": a value of the record's that passed whole
+    Proprio,    // Geracao::Valores_Proprios from `inicio_proprio`, `tamanho_proprio` bytes
+  };
   std::size_t inicio = 0;  // in Geracao::Linha, its "|" included
-  std::size_t tamanho = 0;
-  std::string_view original;  // the value as passed to the capture...
-  std::string proprio;        // ...or this, when the record made it (a date rewritten)
-  bool original_proprio = false;
+  std::size_t fim = 0;
   std::string_view rotulo;  // captions are fixed texts
-  std::size_t largura = 0;
-  bool logado = false;
+  const char* original = nullptr;
+  std::size_t inicio_proprio = 0;
+  std::size_t tamanho_proprio = 0;
+  uint32_t largura = 0;  // captions are padded to a few hundred at most
+  Origem origem = Origem::Host;
 };
 
 struct Geracao {
@@ -42,16 +51,23 @@ struct Geracao {
   Lista Fragmentos_Abertos;
   // What a record call builds in, kept from one call to the next, so that
   // once the first records have sized them a call takes no memory: the
-  // record line, the places of its captured fields (a record of more
-  // fields than any before takes more, once), and a captured field copied
-  // out for a validator. Released with the lists.
+  // record line (a buffer: the record knows how much of it is its line),
+  // the places of its captured fields (a record of more fields than any
+  // before takes more, once), a value from elsewhere copied out for a
+  // validator, and the values that a record made itself where its log
+  // line shows them. Released with the lists.
   std::string Linha;
   std::vector<Campo_Registro> Campos;
   std::string Valor_Testado;
+  std::string Valores_Proprios;
 };
 
-// The one generation of the process.
-Geracao& Estado();
+// The one generation of the process. Written here so that each of the
+// several looks that a record call takes at it costs no call.
+inline Geracao& Estado() {
+  static Geracao geracao;
+  return geracao;
+}
 
 // True when a generation is started; otherwise shows
 // "-0   Função Inicia_SPED não chamada" and answers false.

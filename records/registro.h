@@ -23,6 +23,7 @@
 
 #include "exports/quillbook.h"
 #include "frame/borda.h"
+#include "frame/captura.h"
 #include "frame/geracao.h"
 #include "frame/tabela_registros.h"
 
@@ -37,7 +38,7 @@ class Capturado {
  public:
   Capturado(const std::string& linha, std::size_t inicio, std::size_t tamanho)
       : linha_(&linha), inicio_(inicio), tamanho_(tamanho) {}
-  operator std::string_view() const { return std::string_view(*linha_).substr(inicio_, tamanho_); }
+  operator std::string_view() const { return std::string_view(linha_->data() + inicio_, tamanho_); }
 
  private:
   const std::string* linha_;
@@ -59,8 +60,17 @@ class Registro {
   // at again when the record goes to "erro.txt", so both must live until
   // conclui(): a host's texts live through its call, and captions are
   // fixed texts. A value that the record made itself is copied.
-  Capturado texto(const char* valor, int32_t maximo, std::string_view rotulo);
-  Capturado numero(const char* valor, uint8_t maximo, std::string_view rotulo);
+  [[gnu::always_inline]] Capturado texto(const char* valor, int32_t maximo, std::string_view rotulo) {
+    const std::size_t inicio = tamanho_;
+    if (captura_direta<Classe_Permitida>(Sem_Brancos_Iniciais(Bytes_Do_Host(valor)), maximo, rotulo, valor))
+      return capturado(inicio);
+    return texto_completo(valor, maximo, rotulo);
+  }
+  [[gnu::always_inline]] Capturado numero(const char* valor, uint8_t maximo, std::string_view rotulo) {
+    const std::size_t inicio = tamanho_;
+    if (captura_direta<Classe_Numerica>(Bytes_Do_Host(valor), maximo, rotulo, valor)) return capturado(inicio);
+    return numero_completo(valor, maximo, rotulo);
+  }
   Capturado numero(std::string_view feito_pelo_registro, uint8_t maximo, std::string_view rotulo);
   // A regional date rewritten as DDMMYYYY, then captured as a number of 8.
   Capturado data(const char* valor, std::string_view rotulo);
@@ -89,10 +99,12 @@ class Registro {
   void obrigatorio(std::string_view campo, std::string_view linha);
   // A failed test of the record's own: the line as given.
   void erro(std::string linha);
-  void falha_se(bool falhou, std::string_view mensagem, std::string_view campo);
+  void falha_se(bool falhou, std::string_view mensagem, std::string_view campo) {
+    if (falhou) falha(mensagem, campo);
+  }
 
   // The record line so far: "|", the code, "|", then the captured fields.
-  std::string_view linha() const { return g_.Linha; }
+  std::string_view linha() const { return std::string_view(g_.Linha.data(), tamanho_); }
   // Lists the header and the log lines of the captured fields when the
   // record has errors or observations, that is when "erro.txt" will show
   // them; conclui() does it, a caller that writes the line itself with
@@ -108,17 +120,73 @@ class Registro {
   // was written to "sped.txt", -1 when it was not).
   int32_t conclui();
 
+  // The room a capture takes at most, the maximum and its "|", is kept
+  // ahead for a maximum up to this; a larger one takes the value's length.
+  static constexpr std::size_t Maior_Espaco_Fixo = 256;
+
  private:
-  // A field starts where the line ends, and ends where the capture left it.
-  Campo_Registro& novo_campo(std::string_view rotulo, bool logado, std::string_view original);
-  Capturado fecha_campo(Campo_Registro& campo);
-  // The field as a text ending in NUL, for a validator.
-  const char* terminado(std::string_view campo);
+  // Room for `bytes` more at the end of the line, and one byte beyond,
+  // which the line grows to when it has not that much: what a capture
+  // writes goes there. The byte beyond stays free after any capture, so
+  // that a field at the end of the line can be ended with a NUL where it
+  // lies, and the line never moves once the tests have begun.
+  bool tem_espaco(std::size_t bytes) const { return g_.Linha.size() - tamanho_ > bytes; }
+  char* espaco(std::size_t bytes) {
+    if (!tem_espaco(bytes)) cresce(bytes);
+    return g_.Linha.data() + tamanho_;
+  }
+  void cresce(std::size_t bytes);
+  // The line of a failed test: the message and the captured field.
+  void falha(std::string_view mensagem, std::string_view campo);
+  // A host's text captured on the short road when it passes whole and the
+  // line and the fields have room, as usual; false, with nothing changed,
+  // when it takes the full road.
+  // Written here, where the record's functions see it, so that their
+  // fields take it with their maximum and caption known: a usual field
+  // costs the copy of its bytes and the few words of its slot. False, with
+  // nothing changed, for a maximum outside 1 to 255 or when the line or
+  // the slots must grow: the full road takes those.
+  template <const Classe_Caracteres& Passa>
+  [[gnu::always_inline]] bool captura_direta(const unsigned char* bytes, int64_t maximo, std::string_view rotulo,
+                                             const char* original) {
+    if (maximo <= 0 || static_cast<uint64_t>(maximo) >= Maior_Espaco_Fixo || !tem_espaco(maximo + 1) ||
+        total_campos_ == g_.Campos.size())
+      return false;
+    const std::size_t escritos = Captura_Direta<Passa>(g_.Linha.data() + tamanho_, bytes, maximo, rotulo, largura_);
+    anota(tamanho_, escritos, rotulo, original, Campo_Registro::Origem::Host);
+    return true;
+  }
+  // The slot of the field just written from `inicio`, `escritos` bytes;
+  // there is one free.
+  void anota(std::size_t inicio, std::size_t escritos, std::string_view rotulo, const char* original,
+             Campo_Registro::Origem origem) {
+    Campo_Registro& campo = g_.Campos[total_campos_++];
+    campo.inicio = inicio;
+    campo.fim = inicio + escritos;
+    campo.rotulo = rotulo;
+    campo.largura = static_cast<uint32_t>(largura_);
+    campo.original = original;
+    campo.origem = origem;
+    tamanho_ = inicio + escritos;
+  }
+  Capturado texto_completo(const char* valor, int32_t maximo, std::string_view rotulo);
+  Capturado numero_completo(const char* valor, uint8_t maximo, std::string_view rotulo);
+  Capturado campo_do_host(std::size_t inicio, std::string_view rotulo, const char* valor);
+  // The field that a capture has just written, from `inicio` to the end of
+  // the line.
+  Campo_Registro& novo_campo(std::size_t inicio, std::string_view rotulo);
+  Capturado capturado(std::size_t inicio) const { return {g_.Linha, inicio, tamanho_ - inicio}; }
+  // Runs `teste` on the field as a text ending in NUL, as a validator takes
+  // it. A field of the line is ended where it lies, the byte after it put
+  // back afterwards; any other is copied out.
+  template <class Teste>
+  bool terminado(std::string_view campo, Teste&& teste);
 
   Geracao& g_;
   Codigo_Registro codigo_;
   std::string_view cabecalho_;
   std::size_t largura_;
+  std::size_t tamanho_ = 0;  // of the line in g_.Linha
   std::size_t total_campos_ = 0;
 };
 

@@ -1,4 +1,7 @@
 #include "frame/captura.h"
+
+#include <vector>
+
 #include "frame/geracao.h"
 #include "tests/ajuda.h"
 
@@ -80,6 +83,44 @@ TEST(Captura, SemLogIgualAoCompletoComALinhaConstruidaDepois) {
   }
   // A caption as long as its width, or longer, is used as it is.
   EXPECT_EQ(Linha_Log("Rótulo:", 3, "a", "a|"), "\tRótulo:\ta -> a|");
+  Esvazia_Listas();
+}
+
+// The record road's capture of a host's text, put together from its
+// pieces where each field is captured, against the full capture: the same
+// bytes and the same observation, for runs that end before, at and after
+// each block of eight bytes and at the maximum, and for texts cut there.
+TEST(Captura, DiretaIgualACompletaEmTodaForma) {
+  const std::string recheios[] = {"", "7", "1.250,00", "Rua A", "  lead", "!|x", "a\tb", "é,9"};
+  std::vector<std::string> entradas;
+  for (const std::string& recheio : recheios) {
+    for (std::size_t antes : {0, 1, 7, 8, 9, 15, 16, 17, 40, 254, 255, 256, 300}) {
+      entradas.push_back(std::string(antes, '5') + recheio);
+      entradas.push_back(recheio + std::string(antes, '5'));
+    }
+  }
+  for (bool numero : {false, true}) {
+    for (const std::string& entrada : entradas) {
+      for (int maximo : {1, 2, 7, 8, 9, 16, 17, 60, 255}) {
+        Esvazia_Listas();
+        std::string completa;
+        if (numero)
+          Captura_Numero(completa, entrada, static_cast<uint8_t>(maximo), "Rótulo:", 8);
+        else
+          Captura_Texto(completa, entrada, maximo, "Rótulo:", 8);
+        const Lista obs_completa = Estado().Lista_Observacoes;
+        Esvazia_Listas();
+        std::string direta(static_cast<std::size_t>(maximo) + 1, '#');
+        const auto* bytes = Bytes_Do_Host(entrada.c_str());
+        const std::size_t escritos =
+            numero ? Captura_Direta<Classe_Numerica>(direta.data(), bytes, maximo, "Rótulo:", 8)
+                   : Captura_Direta<Classe_Permitida>(direta.data(), Sem_Brancos_Iniciais(bytes), maximo, "Rótulo:", 8);
+        direta.resize(escritos);
+        EXPECT_EQ(direta, completa) << numero << " '" << entrada << "' " << maximo;
+        EXPECT_EQ(Estado().Lista_Observacoes, obs_completa) << numero << " '" << entrada << "' " << maximo;
+      }
+    }
+  }
   Esvazia_Listas();
 }
 

@@ -135,6 +135,34 @@ TEST(Datas, HoraEAnoNasDuasOrdens) {
   }
 }
 
+// The usual shape, read in one pass, against the full reading: the same
+// text behind a blank, which only the full reading takes, must come to the
+// same date, in each order of the settings, for numbers of one to eleven
+// digits, leading zeros, dates the calendar refuses and years of every
+// length.
+TEST(Datas, FormaUsualIgualALeituraCompleta) {
+  platform::Configuracao_Regional brasileira, americana, iso;
+  americana.ordem = platform::Ordem_Data::MDA;
+  iso.ordem = platform::Ordem_Data::AMD, iso.separador_data = '-';
+  const char* const numeros[] = {"0",    "1",    "01",   "001",  "0001",  "00001", "2",     "02",         "9",   "09",
+                                 "12",   "13",   "28",   "29",   "30",    "31",    "032",   "99",         "100", "1899",
+                                 "1900", "2000", "2008", "2009", "02009", "9999",  "10000", "99999999999"};
+  for (const auto* regional : {&brasileira, &americana, &iso}) {
+    Regional_Local local(*regional);
+    const std::string s(1, regional->separador_data);
+    for (const char* a : numeros) {
+      for (const char* b : numeros) {
+        for (const char* c : numeros) {
+          const std::string texto = std::string(a) + s + b + s + c;
+          ASSERT_EQ(formata(texto), formata(" " + texto)) << texto;
+        }
+        for (const std::string& texto : {std::string(a) + s + b, std::string(a) + s + b + s, std::string(a) + b})
+          ASSERT_EQ(formata(texto), formata(" " + texto)) << texto;
+      }
+    }
+  }
+}
+
 TEST(Datas, ValidaData) {
   for (const char* data : {"31122009|", "29022008|", "29022000", "01010001", "311220"})
     EXPECT_TRUE(Valida_Data(data)) << data;

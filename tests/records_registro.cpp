@@ -258,6 +258,33 @@ TEST_F(Road, DocumentsTakeNoMemoryAfterTheFirst) {
   EXPECT_GT(alocacoes([] { Quarenta_E_Cinco_Campos(true); }), 0);
 }
 
+// A value that the record made itself shows in the log as it was made:
+// read back from the line when it passed whole, kept apart when it did
+// not. The fields that validators saw, each ended with a NUL where it lies
+// in the line, the last one included, are in the line as captured.
+TEST_F(Road, OwnValuesAndValidatedFieldsKeepTheirBytes) {
+  auto registro = [](const char* uf) {
+    return [uf] {
+      return Escreve_Registro("0190", "REGISTRO 0190", 10, [uf](Registro& r) {
+        r.numero(std::string("1.234"), 255, "Feito:");
+        const auto& inteiro = r.numero(std::string("55"), 255, "Inteiro:");
+        const auto& sigla = r.texto(uf, 2, "Sigla:");
+        r.valida(vCod_modelo_documento_fiscal_4_1_1, inteiro, "-1   Modelo: ");
+        r.valida(vUF, sigla, "-2   UF: ");
+        r.cnpj_ou_cpf(sigla, "-3   CNPJ ou CPF: ");
+      });
+    };
+  };
+  Chamada aceito = chama(registro("SP"));
+  EXPECT_EQ(aceito.resultado, 0);
+  EXPECT_EQ(aceito.sped, linhas({"|0190|1234|55|SP|"}));
+  Chamada rejeitado = chama(registro("XX"));
+  EXPECT_EQ(rejeitado.resultado, -1);
+  EXPECT_EQ(rejeitado.erro, linhas({"", "REGISTRO 0190", log_campo("Feito:", 10, "1.234", "1234|"),
+                                    log_campo("Inteiro:", 10, "55", "55|"), log_campo("Sigla:", 10, "XX", "XX|"), "",
+                                    "\tErro(s) do Registro:", "\t  -2   UF: XX|"}));
+}
+
 // The close gives back all that the records built in, and the next
 // generation builds afresh, with its own counts.
 TEST_F(Road, CloseGivesBackWhatRecordsBuiltIn) {
@@ -268,6 +295,7 @@ TEST_F(Road, CloseGivesBackWhatRecordsBuiltIn) {
   const Geracao& g = Estado();
   EXPECT_EQ(g.Linha.capacity(), std::string().capacity());
   EXPECT_EQ(g.Valor_Testado.capacity(), std::string().capacity());
+  EXPECT_EQ(g.Valores_Proprios.capacity(), std::string().capacity());
   EXPECT_EQ(g.Campos.capacity(), 0u);
   EXPECT_EQ(g.Lista_Log.capacity() + g.Lista_Erros.capacity() + g.Lista_Observacoes.capacity(), 0u);
   ASSERT_EQ(inicia(), 0);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "frame/captura.h"
+#include "frame/texto.h"
 #include "validation/leituras.h"
 
 namespace {
@@ -21,6 +22,22 @@ TEST(Leituras, FiltradoIgualAosFiltrosDaCaptura) {
       EXPECT_EQ(quillbook::Numeros(valor, maximo).texto(), quillbook::Somente_Numeros(valor).substr(0, maximo))
           << tamanho << " " << maximo;
     }
+  }
+}
+
+// The integer value of a value's digits and commas, read in one pass,
+// against the integer conversion of what the numeric filter keeps: at the
+// edges of the signed 32-bit range, with leading zeros, commas and no digit.
+TEST(Leituras, ValorNumericoIgualAConversaoDosNumeros) {
+  const std::string valores[] = {
+      "",           "|",           "1|",          " 7 ",         "0",
+      "0000000009", "2147483647",  "2147483648",  "02147483647", "-5",
+      "+5",         "x1",          "0x10",        "$1",          "1,",
+      ",1",         "1,0|",        "abc",         "9 9|",        "4294967297",
+      "1.000|",     "99999999999", "2147483646|", "é8|",         std::string(300, '0') + "3"};
+  for (const std::string& valor : valores) {
+    EXPECT_EQ(quillbook::Valor_Numerico(valor), quillbook::Converte_Inteiro(quillbook::Somente_Numeros(valor)))
+        << valor;
   }
 }
 

@@ -60,6 +60,36 @@ TEST(TabelasValores, AceitamExatamenteSuasListas) {
   }
 }
 
+// Every text of one to three bytes, with and without its "|", against a
+// plain walk through each list of two-byte codes: every code and every
+// near miss (a case, a byte or a length away) is answered as the list says.
+TEST(TabelasValores, TabelaDeDoisBytesIgualAListaEmTodoPar) {
+  for (const Lista& lista : Listas) {
+    if (lista.codigos[0].size() != 2) continue;
+    for (int a = 1; a < 256; ++a) {
+      for (int b = 1; b < 256; ++b) {
+        const std::string codigo{static_cast<char>(a), static_cast<char>(b)};
+        const bool consta = Consta(lista, codigo);
+        // Only the two-byte readings can tell the pair; the others see
+        // "|" or the pair's bytes around it.
+        if (lista.testa == vCod_modelo_documento_fiscal_4_1_1) {
+          ASSERT_EQ(lista.testa((codigo + "|").c_str()), consta ? 1 : 0) << lista.nome << " " << a << " " << b;
+          ASSERT_EQ(lista.testa((codigo + "x").c_str()), consta ? 1 : 0) << lista.nome << " " << a << " " << b;
+        } else if (lista.testa == vInd_tipo_titulo_credito || lista.testa == vCod_classific_item_4_4_2) {
+          ASSERT_EQ(lista.testa((codigo + "|").c_str()), consta ? 1 : 0) << lista.nome << " " << a << " " << b;
+          ASSERT_EQ(lista.testa(codigo.c_str()), b == '|' ? 0 : consta ? 1 : 0) << lista.nome << " " << a << " " << b;
+        }
+      }
+    }
+    for (const std::string& codigo : lista.codigos) {
+      EXPECT_EQ(lista.testa((codigo.substr(0, 1) + "|").c_str()), 0) << lista.nome << " " << codigo;
+      // Only the readings of the first two bytes or digits take a longer value.
+      const bool dois_primeiros = lista.testa == vCod_modelo_documento_fiscal_4_1_1 || lista.testa == vTIPO_ITEM;
+      EXPECT_EQ(lista.testa((codigo + "0|").c_str()), dois_primeiros ? 1 : 0) << lista.nome << " " << codigo;
+    }
+  }
+}
+
 TEST(TabelasValores, ValorVazioNuncaValido) {
   const std::string grande(1 << 20, ' ');
   for (const Lista& lista : Listas) {

@@ -9,8 +9,13 @@
 namespace quillbook {
 namespace {
 
+// A plain walk: a list is a few characters long, shorter than the call
+// that a search through it would cost.
 bool Aceito(unsigned char lido, std::string_view aceitos) {
-  return aceitos.find(static_cast<char>(lido)) != std::string_view::npos;
+  for (char aceito : aceitos) {
+    if (static_cast<unsigned char>(aceito) == lido) return true;
+  }
+  return false;
 }
 
 // Every accepted number is a single digit.

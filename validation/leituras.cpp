@@ -1,5 +1,7 @@
 #include "validation/leituras.h"
 
+#include <cstdint>
+
 #include "frame/captura.h"
 #include "frame/texto.h"
 
@@ -29,6 +31,22 @@ std::optional<int32_t> Valor_Sem_Ultimo(std::string_view valor) { return Convert
 
 std::optional<int32_t> Valor_Sem_Barra(std::string_view valor) { return Converte_Inteiro(Sem_Barra_Final(valor)); }
 
-std::optional<int32_t> Valor_Numerico(std::string_view valor) { return Converte_Inteiro(Numeros(valor).texto()); }
+// The digits and commas leave no blank, sign or base to the integer
+// conversion, so it comes to this, in one pass: a comma, no digit, or a
+// value beyond the signed 32-bit range does not convert.
+std::optional<int32_t> Valor_Numerico(std::string_view valor) {
+  int64_t numero = 0;
+  bool digitos = false;
+  for (char c : valor) {
+    if (c == ',') return std::nullopt;
+    const unsigned digito = static_cast<unsigned char>(c) - unsigned{'0'};
+    if (digito > 9) continue;
+    digitos = true;
+    numero = numero * 10 + digito;
+    if (numero > INT32_MAX) return std::nullopt;
+  }
+  if (!digitos) return std::nullopt;
+  return static_cast<int32_t>(numero);
+}
 
 }  // namespace quillbook

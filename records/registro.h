@@ -138,14 +138,12 @@ class Registro {
   void cresce(std::size_t bytes);
   // The line of a failed test: the message and the captured field.
   void falha(std::string_view mensagem, std::string_view campo);
-  // A host's text captured on the short road when it passes whole and the
-  // line and the fields have room, as usual; false, with nothing changed,
-  // when it takes the full road.
-  // Written here, where the record's functions see it, so that their
-  // fields take it with their maximum and caption known: a usual field
-  // costs the copy of its bytes and the few words of its slot. False, with
-  // nothing changed, for a maximum outside 1 to 255 or when the line or
-  // the slots must grow: the full road takes those.
+  // A host's text captured on the short road, as usual. Written here,
+  // where the record's functions see it, so that their fields take it with
+  // their maximum and caption known: a usual field costs the copy of its
+  // bytes and the few words of its slot. False, with nothing changed, for a
+  // maximum outside 1 to 255 or when the line or the slots must grow: the
+  // full road takes those.
   template <const Classe_Caracteres& Passa>
   [[gnu::always_inline]] bool captura_direta(const unsigned char* bytes, int64_t maximo, std::string_view rotulo,
                                              const char* original) {

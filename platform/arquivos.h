@@ -112,8 +112,9 @@ class Inicio_Linha {
   Inicio_Linha(std::string_view padrao, unsigned char menor_aceito);
 
   // Whether the line that starts at `p` may be one the caller seeks; `fim`
-  // ends the bytes read, and 8 bytes from `p` can always be loaded.
-  bool possivel(const char* p, const char* fim) const;
+  // ends the bytes read, and 8 bytes from `p` can always be loaded. Asked
+  // of every line, only by the reader, where it is written in place.
+  inline bool possivel(const char* p, const char* fim) const;
 
  private:
   std::uint64_t padrao_ = 0;

@@ -166,7 +166,7 @@ Inicio_Linha::Inicio_Linha(std::string_view padrao, unsigned char menor_aceito)
   std::memcpy(&comparados_, marcas, sizeof marcas);
 }
 
-bool Inicio_Linha::possivel(const char* p, const char* fim) const {
+[[gnu::always_inline]] inline bool Inicio_Linha::possivel(const char* p, const char* fim) const {
   if (bytes_ == 0 || static_cast<std::size_t>(fim - p) < bytes_) return true;
   const std::uint64_t diferentes = (Carrega<std::uint64_t>(p) ^ padrao_) & comparados_;
   if (diferentes == 0) return true;

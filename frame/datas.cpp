@@ -80,18 +80,15 @@ class Leitura {
 // An hour, then minutes and seconds after the time separator, then AM or
 // PM (the regional texts or the letters): accepted and dropped. An hour
 // alone is a time too. The hour runs 0 to 23, or 1 to 12 before AM or PM.
+// Like the date's parts, each is read as its value, however many digits it
+// is written with ('010:030'): only its range limits it.
 bool le_hora(Leitura& l) {
   const auto& regional = platform::Regional();
   int hora = 0, minuto = 0, segundo = 0;
-  std::size_t digitos = l.numero(hora);
-  if (digitos == 0 || digitos > 2) return false;
+  if (l.numero(hora) == 0) return false;
   if (l.consome(regional.separador_hora)) {
-    digitos = l.numero(minuto);
-    if (digitos == 0 || digitos > 2 || minuto > 59) return false;
-    if (l.consome(regional.separador_hora)) {
-      digitos = l.numero(segundo);
-      if (digitos == 0 || digitos > 2 || segundo > 59) return false;
-    }
+    if (l.numero(minuto) == 0 || minuto > 59) return false;
+    if (l.consome(regional.separador_hora) && (l.numero(segundo) == 0 || segundo > 59)) return false;
   }
   l.pula_brancos();
   bool meio_dia = false;

@@ -32,6 +32,8 @@ TEST_F(BlocoH, InventoryDateReadsTimeOfDayAndYearInEitherRegionalOrder) {
   const Caso aceitos[] = {{"1/1/1/1", "1/1/1/1", "01012001"},
                           {"31/12/2009 10", "12/31/2009 10", "31122009"},
                           {"31/12/2009 12 PM", "12/31/2009 12 PM", "31122009"},
+                          {"31/12/2009 010:30", "12/31/2009 010:30", "31122009"},
+                          {"31/12/2009 10:030", "12/31/2009 10:030", "31122009"},
                           {"1/1/02009", "1/1/02009", "01012009"},
                           {"10", "10", "30121899"}};
   for (const auto& [dma, mda, data] : aceitos) {
@@ -44,6 +46,7 @@ TEST_F(BlocoH, InventoryDateReadsTimeOfDayAndYearInEitherRegionalOrder) {
   const std::pair<const char*, const char*> rejeitados[] = {{"24", "24"},
                                                             {"31/12/2009 0 AM", "12/31/2009 0 AM"},
                                                             {"31/12/2009 13 PM", "12/31/2009 13 PM"},
+                                                            {"31/12/2009 24:00", "12/31/2009 24:00"},
                                                             {"1/1/10000", "1/1/10000"}};
   for (const auto& [dma, mda] : rejeitados) {
     for (const auto& [conf, texto] : {std::pair{brasileira, dma}, std::pair{americana, mda}}) {

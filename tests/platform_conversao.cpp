@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace quillbook::platform {
 namespace {
@@ -38,6 +39,51 @@ TEST(Conversao, AsciiIntactoIndefinidosSubstituidos) {
             reinterpret_cast<const char*>(u8"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"));
   EXPECT_EQ(Windows1252_Para_Utf8("Diretório não encontrado: /tmp/x/"),
             reinterpret_cast<const char*>(u8"Diretório não encontrado: /tmp/x/"));
+}
+
+std::string utf8(const char8_t* texto) { return reinterpret_cast<const char*>(texto); }
+
+// A path given in UTF-8 is kept, one given in Windows-1252 converted, and a
+// message that joins a library text to the first shows both right.
+TEST(Conversao, CaminhoEmUtf8PreservadoEmWindows1252Convertido) {
+  const std::string caminho = utf8(u8"/nao/existe/joão/saída/");
+  EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8(caminho), caminho);
+  EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8("/nao/existe/joão/saída/"), caminho);
+  EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8("Erro. Diretório de saída informado inexistente. " + caminho),
+            utf8(u8"Erro. Diretório de saída informado inexistente. /nao/existe/joão/saída/"));
+  // The bounds of each length of sequence.
+  const std::string limites = utf8(u8"\u0080\u07FF\u0800\uD7FF\uE000\uFFFD\uFFFF\U00010000\U0010FFFF");
+  EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8(limites), limites);
+}
+
+// What is not well-formed UTF-8 reads byte by byte as Windows-1252, and
+// what follows a cut sequence is read afresh.
+TEST(Conversao, SequenciasMalFormadasByteAByte) {
+  const std::vector<std::string_view> grupos[] = {
+      {"\xC0\xAF", "\xC1\xBF", "\xE0\x80\xAF", "\xE0\x9F\xBF", "\xF0\x80\x80\xAF", "\xF0\x8F\xBF\xBF"},  // overlong
+      {"\xED\xA0\x80", "\xED\xBF\xBF"},                                                                  // surrogates
+      {"\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xF8\x88\x80\x80\x80", "\xFF"},           // above U+10FFFF
+      {"\xBF", "\x80\x80", "\xC3", "\xF0\x9F\x98", std::string_view("\xE2\x82\xAC", 2)},  // lone, cut by the end
+      {"\xC3/", "\xE2\x82/", "\xF0\x9F\x98/", "\xE2\x82\xE2"},                            // cut by another byte
+  };
+  for (const auto& grupo : grupos)
+    for (std::string_view bytes : grupo)
+      EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8(bytes), Windows1252_Para_Utf8(bytes)) << testing::PrintToString(bytes);
+  EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8("\xE2\x82\xE2\x82\xAC"), Windows1252_Para_Utf8("\xE2\x82") + utf8(u8"€"));
+}
+
+// The library's own messages read as the whole-text conversion reads them.
+TEST(Conversao, TextosDaBibliotecaComoAntes) {
+  for (std::string_view texto : {
+           "-0   Função Inicia_SPED não chamada",
+           "Erro ao tentar escrever no arquivo ",
+           "Erro ao tentar desfazer a escrita incompleta no arquivo ",
+           "Erro. Diretório de saída informado inexistente. ",
+           "Erro. Diretório de entrada informado inexistente. ",
+           "Erro. O arquivo de entrada MUNICIPIO.RES não foi encontrado em ",
+           ALTOS_1252,
+       })
+    EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8(texto), Windows1252_Para_Utf8(texto)) << texto;
 }
 
 }  // namespace

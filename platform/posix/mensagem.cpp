@@ -43,9 +43,11 @@ const bool Em_Utf8 = terminal_em_utf8();
 // No dialog here: the message, in the terminal's character set, and a line
 // feed go to standard error at once, with a plain write: standard error is
 // often a terminal or a pipe, which the appends to the generation's files
-// refuse on purpose.
+// refuse on purpose. Under a UTF-8 locale the file names are UTF-8 as a
+// rule, so a path the host gave in UTF-8 is written as it came, and only
+// the rest is converted from Windows-1252.
 void Exibe_Mensagem(std::string_view texto) {
-  std::string linha = Em_Utf8 ? Windows1252_Para_Utf8(texto) : std::string(texto);
+  std::string linha = Em_Utf8 ? Windows1252_Ou_Utf8_Para_Utf8(texto) : std::string(texto);
   linha += '\n';
   const char* dados = linha.data();
   std::size_t resta = linha.size();

@@ -18,7 +18,7 @@ std::string escrito_no_erro_padrao(std::initializer_list<std::string_view> texto
   for (auto texto : textos) platform::Mostra_Mensagem(texto);
   ::dup2(erro_padrao, STDERR_FILENO);
   for (int fd : {erro_padrao, tubo[1]}) ::close(fd);
-  std::string lido(64, '\0');
+  std::string lido(1024, '\0');
   lido.resize(static_cast<std::size_t>(std::max<ssize_t>(0, ::read(tubo[0], lido.data(), lido.size()))));
   ::close(tubo[0]);
   return lido;
@@ -65,6 +65,15 @@ TEST(Mensagem, EmUtf8ConformeOLocaleDoAmbiente) {
   confere_no_ambiente(nullptr, nullptr, "pt_BR.UTF-8", {mensagem}, convertida);
   confere_no_ambiente("C", "pt_BR.UTF-8", "pt_BR.UTF-8", {mensagem}, std::string(mensagem) + "\n");
   confere_no_ambiente(nullptr, "C", "pt_BR.UTF-8", {mensagem}, std::string(mensagem) + "\n");
+}
+
+// A path the host gave in UTF-8, as file names are under a UTF-8 locale,
+// is written as it came; one in Windows-1252 is converted with the text.
+TEST(Mensagem, CaminhoEmUtf8EscritoComoVeio) {
+  const std::string em_utf8 = "Erro. Diretório de saída informado inexistente. " + utf8(u8"/tmp/joão/saída/");
+  const std::string_view em_1252 = "Erro. Diretório de saída informado inexistente. /tmp/joão/saída/";
+  const std::string esperado = utf8(u8"Erro. Diretório de saída informado inexistente. /tmp/joão/saída/\n");
+  confere_no_ambiente(nullptr, nullptr, "pt_BR.UTF-8", {em_utf8, em_1252}, esperado + esperado);
 }
 
 // The tests' observer sees the library's own bytes whatever the locale.

@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -730,8 +731,31 @@ std::vector<std::string> Argumentos_Tamanho(const Tamanhos& n) {
           std::to_string(n.repeticoes_consulta)};
 }
 
+// A child run by hand (see --tabelas) may be given any sizes: each must be
+// a whole number, and the participants and items at least 1, since every
+// document names one of each by its number modulo theirs. Anything else
+// ends the child before any work, with status 2.
 Tamanhos Le_Tamanhos(char** argv) {
-  return {std::atoi(argv[0]), std::atoi(argv[1]), std::atoi(argv[2]), std::atoi(argv[3])};
+  Tamanhos n;
+  const struct {
+    const char* nome;
+    int minimo;
+    int& valor;
+  } tamanhos[] = {{"participants", 1, n.participantes},
+                  {"items", 1, n.itens},
+                  {"documents", 0, n.documentos},
+                  {"look-up repetitions", 0, n.repeticoes_consulta}};
+  for (std::size_t i = 0; i < std::size(tamanhos); ++i) {
+    const auto& t = tamanhos[i];
+    const char* fim = argv[i] + std::strlen(argv[i]);
+    const auto [parou, erro] = std::from_chars(argv[i], fim, t.valor);
+    if (erro != std::errc{} || parou != fim || t.valor < t.minimo) {
+      std::fprintf(stderr, "the number of %s must be a whole number of at least %d, not \"%s\"\n", t.nome, t.minimo,
+                   argv[i]);
+      std::exit(2);
+    }
+  }
+  return n;
 }
 
 struct Coluna {

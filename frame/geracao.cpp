@@ -83,7 +83,9 @@ int32_t inicia(std::string_view saida, std::string_view entrada) {
   g.Caminho_NCM = caminho(entrada, "ncm.res");
   g.Caminho_Pais = caminho(entrada, "pais.res");
   if (!testa_entradas(saida, entrada, g)) return -1;
-  g.Fragmentos_Abertos.clear();  // the files are replaced
+  // The files are replaced: nothing known of them still holds.
+  g.Fragmentos_Abertos.clear();
+  platform::Esquece_Fins();
 
   substitui_saida(g.Caminho_SPED, "\tO arquivo de SPED previamente existente foi substituído pelo novo arquivo gerado.",
                   g);
@@ -101,7 +103,7 @@ void finaliza() {
   Geracao& g = Estado();
   // Cleared whatever happens in between: a close that failed half-way must
   // not leave every later start refused, nor keep what records built in,
-  // the look-ups' buffer or the paths the file layer resolved.
+  // the look-ups' buffer, or the paths and ends the file layer knows.
   struct Encerra {
     Geracao& g;
     ~Encerra() {
@@ -109,6 +111,7 @@ void finaliza() {
       libera_construcao(g);
       platform::Libera_Bloco_Leitura();
       platform::Esquece_Caminhos();
+      platform::Esquece_Fins();
     }
   } encerra{g};
   if (g.Iniciado) {

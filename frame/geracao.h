@@ -46,8 +46,9 @@ struct Geracao {
   Lista Lista_Log;
   Lista Lista_Erros;
   Lista Lista_Observacoes;
-  // The output files that hold a fragment of a failed append that could not
-  // be cut back: the next append to each first ends it with CR LF.
+  // The output files that a failed append could not be cut back in: the
+  // next append to each first ends with CR LF whatever part of it is left
+  // there, unless the file already ends a line.
   Lista Fragmentos_Abertos;
   // What a record call builds in, kept from one call to the next, so that
   // once the first records have sized them a call takes no memory: the

@@ -39,24 +39,30 @@ bool Mostra_Resultado(const std::string& caminho, platform::Resultado_Acrescimo 
   return false;
 }
 
-// Every append to a file of the generation. A file left holding part of a
-// failed append would glue the next line to that part, and a line accepted
-// then would not be a line of the file: so the first append after the
-// damage begins with CR LF, and the part stays on a line of its own. The
-// end is owed until an append has gone in whole.
+// Every append to a file of the generation. A failed append is undone, but
+// where it could not be, the file may be left holding part of it; the next
+// line would then be glued to that part, and a line accepted then would
+// not be a line of the file. So after such damage the next append looks at
+// the file's last byte, and begins with CR LF when it is not a line's end:
+// the part stays on a line of its own, and a file left whole (a close that
+// failed after every byte went in) gets no empty line. The look is owed
+// until an append has gone in whole.
 bool Acrescenta(const std::string& caminho, std::string_view conteudo) {
   Lista& abertos = Estado().Fragmentos_Abertos;
   const auto aberto = std::find(abertos.begin(), abertos.end(), caminho);
   platform::Resultado_Acrescimo resultado;
-  if (aberto == abertos.end()) {
+  if (aberto == abertos.end() || platform::Termina_Em_Linha(caminho)) {
     resultado = platform::Acrescenta_Texto(caminho, conteudo);
-    if (resultado == platform::Resultado_Acrescimo::Danificado) abertos.push_back(caminho);
   } else {
     std::string fechado;
     fechado.reserve(conteudo.size() + 2);
     fechado.append("\r\n").append(conteudo);
     resultado = platform::Acrescenta_Texto(caminho, fechado);
-    if (resultado == platform::Resultado_Acrescimo::Gravado) abertos.erase(aberto);
+  }
+  if (aberto == abertos.end()) {
+    if (resultado == platform::Resultado_Acrescimo::Danificado) abertos.push_back(caminho);
+  } else if (resultado == platform::Resultado_Acrescimo::Gravado) {
+    abertos.erase(aberto);
   }
   return Mostra_Resultado(caminho, resultado);
 }

@@ -1,10 +1,13 @@
 // The append that is the same on every platform: the bytes built once, all
-// of them written, and a write that fails part-way undone, so that a file
-// of the generation never holds a torn line. The platform's layer supplies
+// of them written, and an append that fails after its first byte undone,
+// so that a file of the generation never holds a torn line, nor a whole
+// one that its caller was told is not there. The platform's layer supplies
 // only the primitives.
 #include "platform/arquivos.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace quillbook::platform {
 namespace {
@@ -15,10 +18,13 @@ struct Falhas {
   std::size_t maximo_por_escrita = 0;
   bool interrompidas = false;
   bool corte_falha = false;
+  int fechamentos_ate_falha = 0;
   // The append now running is the one that fails; what it may still write.
   bool acrescimo_condenado = false;
   std::size_t restam = 0;
   bool interrompeu = false;
+  // The close of the append now running reports a failure.
+  bool fechamento_condenado = false;
 };
 
 Falhas& falhas() {
@@ -31,6 +37,7 @@ Falhas& falhas() {
 bool inicia_acrescimo() {
   Falhas& f = falhas();
   f.acrescimo_condenado = f.acrescimos_ate_falha > 0 && --f.acrescimos_ate_falha == 0;
+  f.fechamento_condenado = f.fechamentos_ate_falha > 0 && --f.fechamentos_ate_falha == 0;
   f.restam = f.bytes_antes_da_falha;
   return !(f.acrescimo_condenado && f.restam == 0);
 }
@@ -76,6 +83,73 @@ std::size_t escreve_tudo(Descritor arquivo, const char* dados, std::size_t taman
   return total;
 }
 
+// The close of the append's own handle, which the seam may fail.
+bool fecha_acrescimo(Descritor arquivo) {
+  const bool fechado = Fecha(arquivo);
+  return !std::exchange(falhas().fechamento_condenado, false) && fechado;
+}
+
+bool corta(Descritor arquivo, std::uint64_t tamanho) { return !falhas().corte_falha && Corta_Em(arquivo, tamanho); }
+
+// Where each file ended after the last append to it, as far as the appends
+// know: where the next one begins, known without asking the system at
+// every line. Measured once where unknown.
+struct Fim_Conhecido {
+  std::string caminho;
+  std::uint64_t fim;
+};
+
+std::vector<Fim_Conhecido>& fins() {
+  static std::vector<Fim_Conhecido> conhecidos;
+  return conhecidos;
+}
+
+// The known end of the file; null where unknown.
+Fim_Conhecido* procura_fim(const std::string& caminho) {
+  for (Fim_Conhecido& f : fins())
+    if (f.caminho == caminho) return &f;
+  return nullptr;
+}
+
+void anota_fim(const std::string& caminho, Fim_Conhecido* conhecido, std::optional<std::uint64_t> fim) {
+  if (conhecido != nullptr && fim) {
+    conhecido->fim = *fim;
+  } else if (conhecido != nullptr) {
+    fins().erase(fins().begin() + (conhecido - fins().data()));
+  } else if (fim) {
+    fins().push_back({caminho, *fim});
+  }
+}
+
+// Whether the file holds, from `inicio` to its end, the first bytes of
+// `conteudo` and nothing else: what a failed append may have left.
+bool so_parte_do_acrescimo(Descritor arquivo, std::uint64_t inicio, std::string_view conteudo) {
+  std::uint64_t tamanho = 0;
+  if (!Tamanho_Regular(arquivo, tamanho) || tamanho < inicio || tamanho - inicio > conteudo.size()) return false;
+  char bloco[4096];
+  for (std::uint64_t pos = inicio; pos < tamanho;) {
+    std::size_t lidos = 0;
+    const auto pedido = static_cast<std::size_t>(std::min<std::uint64_t>(sizeof bloco, tamanho - pos));
+    if (!Le_Em(arquivo, bloco, pedido, pos, lidos) || lidos == 0 ||
+        conteudo.substr(static_cast<std::size_t>(pos - inicio), lidos) != std::string_view(bloco, lidos))
+      return false;
+    pos += lidos;
+  }
+  return true;
+}
+
+// Once the append's handle is gone (its close failed), the file is opened
+// again to cut it back to where the append began; only when what stands
+// past that point is a part of this append, or all of it: a file changed
+// by another hand keeps what it holds.
+Resultado_Acrescimo desfaz(const std::string& caminho, std::optional<std::uint64_t> inicio, std::string_view conteudo) {
+  if (!inicio) return Resultado_Acrescimo::Danificado;
+  const Descritor arquivo = Abre_Para_Cortar(caminho);
+  if (arquivo == Sem_Descritor) return Resultado_Acrescimo::Danificado;
+  const bool cortado = so_parte_do_acrescimo(arquivo, *inicio, conteudo) && corta(arquivo, *inicio);
+  return Fecha(arquivo) && cortado ? Resultado_Acrescimo::Nao_Gravado : Resultado_Acrescimo::Danificado;
+}
+
 }  // namespace
 
 std::string Junta_Linhas(const std::vector<std::string>& linhas) {
@@ -97,18 +171,64 @@ Resultado_Acrescimo Acrescenta_Linhas(const std::string& caminho, const std::vec
 Resultado_Acrescimo Acrescenta_Texto(const std::string& caminho, std::string_view conteudo) {
   const bool pode_abrir = inicia_acrescimo();
   const Descritor arquivo = pode_abrir ? Abre_Para_Acrescentar(caminho) : Sem_Descritor;
-  const std::size_t escritos = arquivo == Sem_Descritor ? 0 : escreve_tudo(arquivo, conteudo.data(), conteudo.size());
-  falhas().acrescimo_condenado = false;  // the seam fails no write but this append's
-  if (arquivo == Sem_Descritor) return Resultado_Acrescimo::Nao_Gravado;
-  if (escritos == conteudo.size()) {
-    // A failed close may hide a delayed write that never reached the file,
-    // and there is no file left to cut back.
-    return Fecha(arquivo) ? Resultado_Acrescimo::Gravado : Resultado_Acrescimo::Danificado;
+  if (arquivo == Sem_Descritor) {
+    falhas().acrescimo_condenado = false;
+    anota_fim(caminho, procura_fim(caminho), std::nullopt);  // the file may be gone, or be made anew
+    return Resultado_Acrescimo::Nao_Gravado;
   }
-  const bool cortado = escritos == 0 || (!falhas().corte_falha && Corta_Final(arquivo, escritos));
-  const bool fechado = Fecha(arquivo);
-  if (escritos == 0 || (cortado && fechado)) return Resultado_Acrescimo::Nao_Gravado;
-  return Resultado_Acrescimo::Danificado;
+  Fim_Conhecido* const conhecido = procura_fim(caminho);
+  std::optional<std::uint64_t> inicio;
+  std::uint64_t medido = 0;
+  if (conhecido != nullptr)
+    inicio = conhecido->fim;
+  else if (Tamanho_Regular(arquivo, medido))
+    inicio = medido;
+  const std::size_t escritos = escreve_tudo(arquivo, conteudo.data(), conteudo.size());
+  falhas().acrescimo_condenado = false;  // the seam fails no write but this append's
+  Resultado_Acrescimo resultado;
+  if (escritos == conteudo.size()) {
+    // A failed close may hide a delayed write that never reached the file:
+    // the bytes then count as not written, and are cut back like those of
+    // a write that failed part-way.
+    resultado = fecha_acrescimo(arquivo) ? Resultado_Acrescimo::Gravado : desfaz(caminho, inicio, conteudo);
+  } else if (escritos == 0) {
+    fecha_acrescimo(arquivo);
+    resultado = Resultado_Acrescimo::Nao_Gravado;
+  } else {
+    // The bytes a write took are at the file's end: cut back from there.
+    const bool no_fim = Tamanho_Regular(arquivo, medido) && medido >= escritos;
+    if (no_fim) inicio = medido - escritos;
+    const bool cortado = no_fim && corta(arquivo, *inicio);
+    resultado = fecha_acrescimo(arquivo) && cortado ? Resultado_Acrescimo::Nao_Gravado
+                                                    : desfaz(caminho, inicio, conteudo.substr(0, escritos));
+  }
+  switch (resultado) {
+    case Resultado_Acrescimo::Gravado:
+      anota_fim(caminho, conhecido, inicio ? std::optional(*inicio + conteudo.size()) : std::nullopt);
+      break;
+    case Resultado_Acrescimo::Nao_Gravado:
+      anota_fim(caminho, conhecido, inicio);
+      break;
+    case Resultado_Acrescimo::Danificado:
+      anota_fim(caminho, conhecido, std::nullopt);
+      break;
+  }
+  return resultado;
+}
+
+void Esquece_Fins() { std::vector<Fim_Conhecido>().swap(fins()); }
+
+bool Termina_Em_Linha(const std::string& caminho) {
+  const Descritor arquivo = Abre_Para_Ler(caminho);
+  if (arquivo == Sem_Descritor) return !Arquivo_Existe(caminho);
+  std::uint64_t tamanho = 0;
+  char ultimo = '\n';
+  std::size_t lidos = 0;
+  const bool termina =
+      Tamanho_Regular(arquivo, tamanho) &&
+      (tamanho == 0 || (Le_Em(arquivo, &ultimo, 1, tamanho - 1, lidos) && lidos == 1 && ultimo == '\n'));
+  Fecha(arquivo);
+  return termina;
 }
 
 void Falha_Na_Escrita(int n, std::size_t apos_bytes) {
@@ -121,6 +241,8 @@ void Escritas_Irregulares(std::size_t maximo, bool interrompidas) {
   falhas().interrompidas = interrompidas;
   falhas().interrompeu = false;
 }
+
+void Falha_No_Fechamento(int n) { falhas().fechamentos_ate_falha = n; }
 
 void Falha_No_Corte(bool falha) { falhas().corte_falha = falha; }
 

@@ -29,20 +29,30 @@ void Esquece_Caminhos();
 enum class Resultado_Acrescimo {
   Gravado,      // every byte is in the file
   Nao_Gravado,  // none is: the file is as it was before the append
-  Danificado,   // the write failed part-way and the file could not be cut
-                // back, so it may hold a part of the lines
+  Danificado,   // the append failed and the file could not be cut back,
+                // so it may hold a part of the lines, or all of them
 };
 
 // Appends each line followed by CR LF, all or nothing, creating the file
 // when missing. A file that cannot be opened or is not a regular file gets
-// nothing; a write that fails part-way is undone by cutting the file back
-// to its former end. Shared by every platform; built on the primitives
-// below.
+// nothing; an append that fails after its first byte, in a write or in the
+// close that may hide a delayed one, is undone by cutting the file back to
+// where the append began. Shared by every platform; built on the
+// primitives below.
 Resultado_Acrescimo Acrescenta_Linhas(const std::string& caminho, const std::vector<std::string>& linhas);
 // The same for lines already laid out, each with its CR LF.
 Resultado_Acrescimo Acrescenta_Texto(const std::string& caminho, std::string_view conteudo);
 // The lines laid out so, each followed by CR LF.
 std::string Junta_Linhas(const std::vector<std::string>& linhas);
+// The appends know where each file ended after the last of them, so that
+// they need not ask the system before every line; a file replaced or
+// changed by another hand must be forgotten (Inicia_SPED and Finaliza_SPED
+// forget them all). A wrong end only keeps a failed append from being cut
+// back, never cuts what is not the append's own.
+void Esquece_Fins();
+// Whether what is appended next to the file starts a line of it: the file
+// ends in LF, is empty, or is not there. False when it cannot be read.
+bool Termina_Em_Linha(const std::string& caminho);
 
 // The primitives that each platform's layer supplies to the append.
 //
@@ -63,10 +73,14 @@ Descritor Abre_Para_Acrescentar(const std::string& caminho);
 // -1 when it failed, or took nothing without being interrupted.
 std::ptrdiff_t Escreve_Parte(Descritor arquivo, const char* dados, std::size_t tamanho);
 
-// Removes the last `bytes` bytes of the file, measured from its end as it
-// stands now. With one writer and appends only, that undoes the bytes the
-// last writes added. False when the file is shorter or cannot be cut.
-bool Corta_Final(Descritor arquivo, std::size_t bytes);
+// Opens an existing regular file again, to read and cut it back, once the
+// handle of a failed append is gone: never creates it, and refuses a link.
+// Sem_Descritor when it cannot be opened.
+Descritor Abre_Para_Cortar(const std::string& caminho);
+
+// Cuts the file back to `tamanho` bytes, which must be no more than it
+// holds. False when it cannot be cut.
+bool Corta_Em(Descritor arquivo, std::uint64_t tamanho);
 
 // Closes the file. False when the system reports a failure, which may be
 // of a write it had delayed.
@@ -79,6 +93,10 @@ void Falha_Na_Escrita(int n, std::size_t apos_bytes = 0);
 // Tests make every system write take at most `maximo` bytes (0: no limit)
 // and, when `interrompidas`, be interrupted once before each attempt.
 void Escritas_Irregulares(std::size_t maximo, bool interrompidas);
+// Tests make the close of the n-th append from now report a failure once
+// the file is closed, as a delayed write that failed does (1 is the next
+// one; 0 disarms).
+void Falha_No_Fechamento(int n);
 // Tests make every cut-back fail.
 void Falha_No_Corte(bool falha);
 // Disarms all of the above.

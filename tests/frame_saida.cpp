@@ -149,6 +149,37 @@ TEST_F(Saida, PedacoQueNaoSeDesfezFicaNumaLinhaSo) {
                                                  desfazer + (saida / "erro.txt").string(), falha_escrita("sped.txt")}));
 }
 
+// A close that fails once every byte went in (a delayed write the system
+// could not make) leaves the file as if the append had not been tried.
+// Where the cut-back fails too, the whole line stays and the next one
+// follows it with no empty line; a fragment still gets its end.
+TEST_F(Saida, FechamentoQueFalhaDepoisDaEscrita) {
+  const std::string desfazer = "Erro ao tentar desfazer a escrita incompleta no arquivo ";
+  ASSERT_TRUE(Trata_Linha("|0000|antes|"));
+  platform::Falha_No_Fechamento(1);
+  EXPECT_FALSE(Trata_Linha("|0150|P000700|"));
+  platform::Falha_No_Fechamento(1);
+  Estado().Lista_Erros = {"-1   um"};
+  Grava_Erros(Estado().Lista_Erros);
+  EXPECT_TRUE(Trata_Linha("|0150|P000800|"));
+  EXPECT_EQ(le("sped.txt"), "|0000|antes|\r\n|0150|P000800|\r\n");
+  EXPECT_EQ(le("erro.txt"), "");
+  platform::Falha_No_Corte(true);
+  platform::Falha_No_Fechamento(1);
+  EXPECT_FALSE(Trata_Linha("|0190|UN|"));
+  platform::Falha_No_Corte(false);
+  EXPECT_TRUE(Trata_Linha("|0190|KG|"));
+  platform::Falha_No_Corte(true);
+  platform::Falha_Na_Escrita(1, 5);
+  EXPECT_FALSE(Trata_Linha("|0200|X|"));
+  platform::Falha_No_Corte(false);
+  EXPECT_TRUE(Trata_Linha("|0200|Y|"));
+  EXPECT_EQ(le("sped.txt"), "|0000|antes|\r\n|0150|P000800|\r\n|0190|UN|\r\n|0190|KG|\r\n|0200\r\n|0200|Y|\r\n");
+  EXPECT_EQ(mensagens, (std::vector<std::string>{falha_escrita("sped.txt"), falha_escrita("erro.txt"),
+                                                 desfazer + (saida / "sped.txt").string(),
+                                                 desfazer + (saida / "sped.txt").string()}));
+}
+
 TEST_F(Saida, DiretorioProtegidoNoMeioDaGeracao) {
   Trata_SPED("A");
   if (!protege(saida / "sped.txt") || !protege(saida)) GTEST_SKIP() << "the file system cannot protect files";

@@ -166,6 +166,34 @@ TEST_F(Arquivos, EscritaQueFalhaNoMeioEDesfeita) {
   EXPECT_EQ(le("x"), "antes\r\nb\r\nc\r\n");
 }
 
+// A close that fails after the whole write is undone as a failed write is,
+// on the first append to a file and on the later ones; but a file that
+// another hand changed since the last append keeps every byte, since what
+// stands past where the append should have begun may not be its own.
+TEST_F(Arquivos, FechamentoQueFalhaDesfazSoOQueEDoAcrescimo) {
+  const std::string caminho = (saida / "x").string();
+  grava(saida / "x", "antes\r\n");
+  for (int vez = 0; vez < 2; ++vez) {
+    platform::Falha_No_Fechamento(1);
+    EXPECT_EQ(platform::Acrescenta_Linhas(caminho, {"a"}), R::Nao_Gravado) << vez;
+    EXPECT_EQ(le("x"), "antes\r\n") << vez;
+  }
+  EXPECT_EQ(platform::Acrescenta_Linhas(caminho, {"b"}), R::Gravado);
+  grava(saida / "x", "outro conteudo\r\n");
+  platform::Falha_No_Fechamento(1);
+  EXPECT_EQ(platform::Acrescenta_Linhas(caminho, {"c"}), R::Danificado);
+  EXPECT_EQ(le("x"), "outro conteudo\r\nc\r\n");
+  EXPECT_TRUE(platform::Termina_Em_Linha(caminho));
+  platform::Esquece_Fins();
+  platform::Falha_No_Fechamento(1);
+  EXPECT_EQ(platform::Acrescenta_Linhas(caminho, {"d"}), R::Nao_Gravado);
+  EXPECT_EQ(le("x"), "outro conteudo\r\nc\r\n");
+  grava(saida / "x", "sem fim");
+  EXPECT_FALSE(platform::Termina_Em_Linha(caminho));
+  grava(saida / "vazio", "");
+  for (const char* nome : {"vazio", "nada"}) EXPECT_TRUE(platform::Termina_Em_Linha((saida / nome).string())) << nome;
+}
+
 // Short and interrupted writes are carried on to the last byte.
 TEST_F(Arquivos, EscritasCurtasEInterrompidasSaoRetomadas) {
   std::string longa;

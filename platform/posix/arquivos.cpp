@@ -82,13 +82,14 @@ std::ptrdiff_t Escreve_Parte(Descritor arquivo, const char* dados, std::size_t t
   return escrito > 0 ? escrito : -1;
 }
 
-bool Corta_Final(Descritor arquivo, std::size_t bytes) {
-  const int fd = static_cast<int>(arquivo);
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || info.st_size < 0 || static_cast<std::size_t>(info.st_size) < bytes) return false;
-  const off_t tamanho = info.st_size - static_cast<off_t>(bytes);
+Descritor Abre_Para_Cortar(const std::string& caminho) {
+  const int fd = abre_regular(caminho, O_RDWR | O_NOFOLLOW);
+  return fd < 0 ? Sem_Descritor : fd;
+}
+
+bool Corta_Em(Descritor arquivo, std::uint64_t tamanho) {
   for (;;) {
-    if (::ftruncate(fd, tamanho) == 0) return true;
+    if (::ftruncate(static_cast<int>(arquivo), static_cast<off_t>(tamanho)) == 0) return true;
     if (errno != EINTR) return false;
   }
 }

@@ -93,12 +93,16 @@ std::ptrdiff_t Escreve_Parte(Descritor arquivo, const char* dados, std::size_t t
   return static_cast<std::ptrdiff_t>(escrito);
 }
 
-bool Corta_Final(Descritor arquivo, std::size_t bytes) {
+Descritor Abre_Para_Cortar(const std::string& caminho) {
+  HANDLE arquivo = abre_regular(caminho, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING, true);
+  return arquivo == INVALID_HANDLE_VALUE ? Sem_Descritor : reinterpret_cast<Descritor>(arquivo);
+}
+
+bool Corta_Em(Descritor arquivo, std::uint64_t tamanho) {
   HANDLE handle = reinterpret_cast<HANDLE>(arquivo);
-  LARGE_INTEGER tamanho;
-  if (!GetFileSizeEx(handle, &tamanho) || static_cast<unsigned long long>(tamanho.QuadPart) < bytes) return false;
-  tamanho.QuadPart -= static_cast<LONGLONG>(bytes);
-  return SetFilePointerEx(handle, tamanho, nullptr, FILE_BEGIN) && SetEndOfFile(handle);
+  LARGE_INTEGER corte;
+  corte.QuadPart = static_cast<LONGLONG>(tamanho);
+  return SetFilePointerEx(handle, corte, nullptr, FILE_BEGIN) && SetEndOfFile(handle);
 }
 
 // CloseHandle, like close() elsewhere, is where a delayed write may fail.

@@ -253,15 +253,18 @@ void abre_arquivo(Leitor& leitor) {
 }
 
 // The failures the file layer can be made to meet: an append that fails
-// to open or after some of its bytes, short and interrupted writes, a
-// cut-back that fails.
+// to open, after some of its bytes or in its close, short and interrupted
+// writes, a cut-back that fails.
 void arma_falha(Leitor& leitor) {
   namespace platform = quillbook::platform;
   const uint8_t escolha = leitor.byte();
   switch (escolha % 4) {
     case 0:
       condicoes.escrita_falha = true;
-      platform::Falha_Na_Escrita(escolha / 4 % 6, leitor.byte());
+      if (escolha & 0x80)
+        platform::Falha_No_Fechamento(escolha / 4 % 6);
+      else
+        platform::Falha_Na_Escrita(escolha / 4 % 6, leitor.byte());
       break;
     case 1: {
       constexpr std::array<std::size_t, 5> maximos = {0, 1, 3, 100, 4096};

@@ -15,16 +15,25 @@
  * (refused or rejected: the reason is in erro.txt, in the record's block,
  * or, for a failure of the generation itself, on standard error, or in a
  * message box on Windows). A record whose line could not be written to
- * sped.txt answers -1 too and counts as rejected; sped.txt then holds
- * nothing of it. Validators return one byte, 1 (valid) or 0.
+ * sped.txt (a write, or the close after it, failed) answers -1 too and
+ * counts as rejected; sped.txt then holds nothing of it, unless even
+ * undoing the write failed, which its own message says. Validators return
+ * one byte, 1 (valid) or 0.
+ *
+ * Records are not tested against one another as they come: a rejected
+ * record does not reject the records that follow it. A host skips the
+ * children of a record answered -1 (the C170 and C190 of a rejected C100),
+ * which would otherwise be accepted and read as the previous parent's.
  *
  * Texts. Every parameter is a NUL-terminated 8-bit text in Windows-1252,
  * the code page of the files written; a NULL pointer is the empty text. The
  * library reads a text during the call only: it never keeps, changes or
  * frees it. Amounts and quantities have "," as the decimal mark and no
  * thousands separator (a numeric field keeps only digits and ","); dates
- * are in the user's regional short date format, never DDMMYYYY; codes are
- * as the layout's tables give them.
+ * are in the user's regional short date format, never DDMMYYYY, but for
+ * DT_DOC of C460 and of D180, which are kept as plain numbers and take the
+ * eight digits DDMMYYYY, day first, under any regional setting
+ * ("31122009"); codes are as the layout's tables give them.
  *
  * ABI. Every name below is exported undecorated, by name, and nothing else
  * is; the calling convention is __stdcall on 32-bit Windows, the platform's
@@ -349,7 +358,10 @@ QB_API int32_t QB_CALL RegistroC420(const char *COD_TOT_PAR, const char *VLR_ACU
 /* C425: item summary of a partial totaliser. */
 QB_API int32_t QB_CALL RegistroC425(const char *COD_ITEM, const char *QTD, const char *UNID, const char *VL_ITEM,
                                     const char *VL_BC_ICMS, const char *VL_ICMS);
-/* C460: document issued by a fiscal printer. */
+/* C460: document issued by a fiscal printer. DT_DOC is the eight digits
+ * DDMMYYYY ("31122009") whatever the regional settings: only its digits are
+ * kept ("31/12/2009" gives the same, "12/31/2009" gives 12312009), and they
+ * are not tested as a date. */
 QB_API int32_t QB_CALL RegistroC460(const char *COD_MOD, const char *COD_SIT, const char *NUM_DOC, const char *DT_DOC,
                                     const char *VL_DOC, const char *VL_PIS, const char *VL_COFINS, const char *CPF_CNPJ,
                                     const char *NOM_ADQ);
@@ -466,7 +478,8 @@ QB_API int32_t QB_CALL RegistroD170(const char *COD_PART_CONSG, const char *COD_
                                     const char *COD_MUN_DEST, const char *OTM, const char *IND_NAT_FRT,
                                     const char *VL_LIQ_FRT, const char *VL_GRIS, const char *VL_PDG, const char *VL_OUT,
                                     const char *VL_FRT, const char *VEIC_ID, const char *UF_ID);
-/* D180: modal of a multimodal transport. */
+/* D180: modal of a multimodal transport. DT_DOC is the eight digits
+ * DDMMYYYY, as in C460. */
 QB_API int32_t QB_CALL RegistroD180(const char *NUM_SEQ, const char *IND_EMIT, const char *CNPJ_CPF_EMIT,
                                     const char *UF_EMIT, const char *IE_EMIT, const char *COD_MUN_ORIG,
                                     const char *CNPJ_CPF_TOM, const char *UF_TOM, const char *IE_TOM,

@@ -44,8 +44,11 @@ TEST(Conversao, AsciiIntactoIndefinidosSubstituidos) {
 std::string utf8(const char8_t* texto) { return reinterpret_cast<const char*>(texto); }
 
 // A path given in UTF-8 is kept, one given in Windows-1252 converted, and a
-// message that joins a library text to the first shows both right.
+// message that joins a library text to the first shows both right; the
+// library's own texts read as the whole-text conversion reads them.
 TEST(Conversao, CaminhoEmUtf8PreservadoEmWindows1252Convertido) {
+  for (std::string_view texto : {"-0   Função Inicia_SPED não chamada", ALTOS_1252})
+    EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8(texto), Windows1252_Para_Utf8(texto)) << texto;
   const std::string caminho = utf8(u8"/nao/existe/joão/saída/");
   EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8(caminho), caminho);
   EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8("/nao/existe/joão/saída/"), caminho);
@@ -70,20 +73,6 @@ TEST(Conversao, SequenciasMalFormadasByteAByte) {
     for (std::string_view bytes : grupo)
       EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8(bytes), Windows1252_Para_Utf8(bytes)) << testing::PrintToString(bytes);
   EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8("\xE2\x82\xE2\x82\xAC"), Windows1252_Para_Utf8("\xE2\x82") + utf8(u8"€"));
-}
-
-// The library's own messages read as the whole-text conversion reads them.
-TEST(Conversao, TextosDaBibliotecaComoAntes) {
-  for (std::string_view texto : {
-           "-0   Função Inicia_SPED não chamada",
-           "Erro ao tentar escrever no arquivo ",
-           "Erro ao tentar desfazer a escrita incompleta no arquivo ",
-           "Erro. Diretório de saída informado inexistente. ",
-           "Erro. Diretório de entrada informado inexistente. ",
-           "Erro. O arquivo de entrada MUNICIPIO.RES não foi encontrado em ",
-           ALTOS_1252,
-       })
-    EXPECT_EQ(Windows1252_Ou_Utf8_Para_Utf8(texto), Windows1252_Para_Utf8(texto)) << texto;
 }
 
 }  // namespace

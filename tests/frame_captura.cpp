@@ -24,6 +24,15 @@ Captura captura(bool numero, std::string campo, int maximo) {
   return {campo, Estado().Lista_Log, Estado().Lista_Observacoes};
 }
 
+// The capture of a host's text into `campo`, as a number or as a text,
+// under the caption "Rótulo:" laid out to 8 columns.
+void captura_do_host(bool numero, std::string& campo, const std::string& entrada, int maximo) {
+  if (numero)
+    Captura_Numero(campo, entrada, static_cast<uint8_t>(maximo), "Rótulo:", 8);
+  else
+    Captura_Texto(campo, entrada, maximo, "Rótulo:", 8);
+}
+
 TEST(Captura, FiltraCortaELogaCadaCampo) {
   struct Caso {
     bool numero;
@@ -69,10 +78,7 @@ TEST(Captura, SemLogIgualAoCompletoComALinhaConstruidaDepois) {
         Captura completa = captura(numero, entrada, maximo);
         Esvazia_Listas();
         std::string campo;
-        if (numero)
-          Captura_Numero(campo, entrada, static_cast<uint8_t>(maximo), "Rótulo:", 8);
-        else
-          Captura_Texto(campo, entrada, maximo, "Rótulo:", 8);
+        captura_do_host(numero, campo, entrada, maximo);
         EXPECT_EQ(campo, completa.campo) << entrada << " " << maximo;
         EXPECT_EQ(Estado().Lista_Observacoes, completa.obs) << entrada << " " << maximo;
         EXPECT_TRUE(Estado().Lista_Log.empty());
@@ -104,10 +110,7 @@ TEST(Captura, DiretaIgualACompletaEmTodaForma) {
       for (int maximo : {1, 2, 7, 8, 9, 16, 17, 60, 255}) {
         Esvazia_Listas();
         std::string completa;
-        if (numero)
-          Captura_Numero(completa, entrada, static_cast<uint8_t>(maximo), "Rótulo:", 8);
-        else
-          Captura_Texto(completa, entrada, maximo, "Rótulo:", 8);
+        captura_do_host(numero, completa, entrada, maximo);
         const Lista obs_completa = Estado().Lista_Observacoes;
         Esvazia_Listas();
         std::string direta(static_cast<std::size_t>(maximo) + 1, '#');

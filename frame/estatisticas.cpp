@@ -35,8 +35,10 @@ std::string Formata_Percentual(int64_t centesimos) {
     agrupado += inteiros[i];
   }
   int64_t fracao = centesimos % 100;
-  return agrupado + regional.separador_decimal + static_cast<char>('0' + fracao / 10) +
-         static_cast<char>('0' + fracao % 10);
+  agrupado += regional.separador_decimal;
+  agrupado += static_cast<char>('0' + fracao / 10);
+  agrupado += static_cast<char>('0' + fracao % 10);
+  return agrupado;
 }
 
 void Grava_Estatisticas() {

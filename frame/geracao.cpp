@@ -12,8 +12,10 @@
 namespace quillbook {
 namespace {
 
-// The lists and what a record call builds in keep their memory from call
-// to call; a closed generation gives it all back.
+// The lists, the paths and what a record call builds in keep their memory
+// from call to call; a closed generation gives it all back, since the
+// generation itself is never destroyed: a library unloaded after it keeps
+// nothing.
 void libera_listas(Geracao& g) {
   Lista().swap(g.Lista_Erros);
   Lista().swap(g.Lista_Log);
@@ -22,6 +24,9 @@ void libera_listas(Geracao& g) {
 }
 
 void libera_construcao(Geracao& g) noexcept {
+  for (std::string* caminho : {&g.Caminho_Erro, &g.Caminho_SPED, &g.Caminho_Log, &g.Caminho_CFOP, &g.Caminho_Municipio,
+                               &g.Caminho_NCM, &g.Caminho_Pais})
+    std::string().swap(*caminho);
   std::string().swap(g.Linha);
   std::vector<Campo_Registro>().swap(g.Campos);
   std::string().swap(g.Valor_Testado);

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/permanente.h"
+
 namespace quillbook {
 
 using Lista = std::vector<std::string>;
@@ -63,11 +65,12 @@ struct Geracao {
   std::string Valores_Proprios;
 };
 
-// The one generation of the process. Written here so that each of the
-// several looks that a record call takes at it costs no call.
+// The one generation of the process, never destroyed: a host may close it
+// from an exit handler. Written here so that each of the several looks
+// that a record call takes at it costs no call.
 inline Geracao& Estado() {
-  static Geracao geracao;
-  return geracao;
+  static platform::Permanente<Geracao> geracao;
+  return *geracao;
 }
 
 // True when a generation is started; otherwise shows

@@ -1,5 +1,7 @@
 #include "frame/tabela_registros.h"
 
+#include "platform/permanente.h"
+
 namespace quillbook {
 namespace {
 
@@ -11,9 +13,11 @@ bool eh_obrigatorio(std::string_view codigo) {
 
 }  // namespace
 
+// Never destroyed, as the rest of the generation; its texts, of four
+// characters at most, live inside the rows and take no memory of the heap.
 Tabela& Tabela_Registros() {
-  static Tabela tabela;
-  return tabela;
+  static platform::Permanente<Tabela> tabela;
+  return *tabela;
 }
 
 int32_t Localiza_Registro(std::string_view codigo) {

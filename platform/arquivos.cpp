@@ -9,6 +9,8 @@
 #include <optional>
 #include <utility>
 
+#include "platform/permanente.h"
+
 namespace quillbook::platform {
 namespace {
 
@@ -100,8 +102,8 @@ struct Fim_Conhecido {
 };
 
 std::vector<Fim_Conhecido>& fins() {
-  static std::vector<Fim_Conhecido> conhecidos;
-  return conhecidos;
+  static Permanente<std::vector<Fim_Conhecido>> conhecidos;
+  return *conhecidos;
 }
 
 // The known end of the file; null where unknown.

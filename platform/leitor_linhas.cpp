@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/arquivos.h"
+#include "platform/permanente.h"
 
 #if defined(__SSE2__)
 #  include <emmintrin.h>
@@ -35,9 +36,10 @@ std::unique_ptr<char[]> Novo_Bloco(std::size_t capacidade, char*& dados) {
   return bloco;
 }
 
-// The buffer kept from one look-up to the next, whether a reader has it,
-// and the size of the buffers made from now.
-std::unique_ptr<char[]> Guardado;
+// The buffer kept from one look-up to the next (never destroyed: the
+// look-ups of a generation closed at exit still find it), whether a reader
+// has it, and the size of the buffers made from now.
+Permanente<std::unique_ptr<char[]>> Guardado;
 char* Dados_Guardado = nullptr;
 std::size_t Capacidade_Guardado = 0;
 bool Emprestado = false;
@@ -180,9 +182,9 @@ Leitor_Linhas::Bloco::Bloco() : capacidade_(Capacidade_Nova) {
     return;
   }
   if (Capacidade_Guardado != capacidade_) {
-    Guardado.reset();
+    Guardado->reset();
     Capacidade_Guardado = 0;
-    Guardado = Novo_Bloco(capacidade_, Dados_Guardado);
+    *Guardado = Novo_Bloco(capacidade_, Dados_Guardado);
     Capacidade_Guardado = capacidade_;
   }
   Emprestado = true;
@@ -195,7 +197,7 @@ Leitor_Linhas::Bloco::~Bloco() {
 
 void Libera_Bloco_Leitura() {
   if (Emprestado) return;
-  Guardado.reset();
+  Guardado->reset();
   Capacidade_Guardado = 0;
 }
 

@@ -1,13 +1,14 @@
 #include "platform/mensagem.h"
 
+#include "platform/permanente.h"
 #include "platform/sistema.h"
 
 namespace quillbook::platform {
 namespace {
 
 Observador_Mensagens& observador() {
-  static Observador_Mensagens instancia;
-  return instancia;
+  static Permanente<Observador_Mensagens> instancia;
+  return *instancia;
 }
 
 }  // namespace

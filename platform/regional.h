@@ -5,20 +5,44 @@
 // locale is never changed.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace quillbook::platform {
 
 enum class Ordem_Data { DMA, MDA, AMD };  // day-month-year, month-day-year, year-month-day
 
+// A text of the settings (an AM or PM text, a separator), held in place:
+// the settings in force last as long as the process and take no memory of
+// the heap. The systems give a few bytes; a longer text is cut at
+// Capacidade.
+class Texto_Regional {
+ public:
+  static constexpr std::size_t Capacidade = 31;
+
+  constexpr Texto_Regional() = default;
+  constexpr explicit Texto_Regional(std::string_view texto) { *this = texto; }
+  constexpr Texto_Regional& operator=(std::string_view texto) {
+    tamanho_ = texto.size() < Capacidade ? static_cast<unsigned char>(texto.size()) : Capacidade;
+    for (std::size_t i = 0; i < tamanho_; ++i) dados_[i] = texto[i];
+    return *this;
+  }
+  constexpr operator std::string_view() const { return {dados_, tamanho_}; }
+
+ private:
+  char dados_[Capacidade] = {};
+  unsigned char tamanho_ = 0;
+};
+
 struct Configuracao_Regional {
   Ordem_Data ordem = Ordem_Data::DMA;
   char separador_data = '/';
   char separador_hora = ':';
-  std::string texto_am;
-  std::string texto_pm;
-  std::string separador_decimal = ",";
-  std::string separador_milhar = ".";
+  Texto_Regional texto_am;
+  Texto_Regional texto_pm;
+  Texto_Regional separador_decimal{","};
+  Texto_Regional separador_milhar{"."};
 };
 
 // The settings in force for this load of the library.

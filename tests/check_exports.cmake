@@ -28,3 +28,11 @@ foreach(name IN LISTS defined)
 endforeach()
 list(LENGTH expected count)
 message(STATUS "${count} names checked")
+
+# The library's state outlives the host's exit handlers, one of which may
+# close the generation: a static object with a destructor, which would be
+# destroyed among them, makes the library ask for __cxa_atexit.
+execute_process(COMMAND nm -D --undefined-only ${LIBRARY} OUTPUT_VARIABLE nm_out RESULT_VARIABLE nm_rc)
+if(NOT nm_rc EQUAL 0 OR nm_out MATCHES "__cxa_atexit")
+  message(FATAL_ERROR "the library registers destructors to run at exit")
+endif()

@@ -1,4 +1,5 @@
 #include "platform/regional.h"
+#include "platform/permanente.h"
 #include "platform/sistema.h"
 
 #include <langinfo.h>
@@ -74,8 +75,9 @@ void le_formato_hora(const std::string& formato, Configuracao_Regional& conf) {
 }
 
 Configuracao_Regional& em_vigor() {
-  static Configuracao_Regional conf = Le_Configuracao(nome_do_ambiente("LC_TIME"), nome_do_ambiente("LC_NUMERIC"));
-  return conf;
+  static Permanente<Configuracao_Regional> conf(
+      Le_Configuracao(nome_do_ambiente("LC_TIME"), nome_do_ambiente("LC_NUMERIC")));
+  return *conf;
 }
 
 // Read at load, not at the first date: the settings are those the process

@@ -6,8 +6,10 @@
 #include <array>
 #include <cwctype>
 #include <string_view>
+#include <utility>
 
 #include "platform/arquivos.h"
+#include "platform/permanente.h"
 
 namespace quillbook::platform {
 namespace {
@@ -79,10 +81,18 @@ struct Resolvido {
 
 // Three outputs, four tables and the two directories of a generation, with
 // room to spare; beyond that, the oldest is resolved again when it returns.
-std::array<Resolvido, 16> resolvidos;
-std::size_t proximo = 0;
-Resolvido avulso;  // a drive-relative path, resolved at every call
-std::wstring atual;
+// Never destroyed, as the rest of the generation's state.
+struct Resolvidos {
+  std::array<Resolvido, 16> caminhos;
+  std::size_t proximo = 0;
+  Resolvido avulso;  // a drive-relative path, resolved at every call
+  std::wstring atual;
+};
+
+Resolvidos& resolvidos() {
+  static Permanente<Resolvidos> guardados;
+  return *guardados;
+}
 
 }  // namespace
 
@@ -105,32 +115,30 @@ std::wstring Forma_Estendida(const std::string& caminho) {
 }
 
 const std::wstring* Caminho_Largo(const std::string& caminho) {
+  Resolvidos& r = resolvidos();
   const Relativo forma = relativo(caminho);
   Resolvido* achado = nullptr;
   if (forma == Relativo::Ao_Diretorio_Da_Unidade) {
-    achado = &avulso;
+    achado = &r.avulso;
   } else {
-    if (forma == Relativo::Ao_Diretorio_Atual && !diretorio_atual(atual)) return nullptr;
-    for (Resolvido& r : resolvidos) {
-      if (r.ocupado && r.texto == caminho && (forma == Relativo::Nao || r.atual == atual))
-        return r.largo.empty() ? nullptr : &r.largo;
+    if (forma == Relativo::Ao_Diretorio_Atual && !diretorio_atual(r.atual)) return nullptr;
+    for (Resolvido& c : r.caminhos) {
+      if (c.ocupado && c.texto == caminho && (forma == Relativo::Nao || c.atual == r.atual))
+        return c.largo.empty() ? nullptr : &c.largo;
     }
-    achado = &resolvidos[proximo];
-    proximo = (proximo + 1) % resolvidos.size();
+    achado = &r.caminhos[r.proximo];
+    r.proximo = (r.proximo + 1) % r.caminhos.size();
   }
   achado->texto = caminho;
-  if (forma == Relativo::Ao_Diretorio_Atual) achado->atual = atual;
+  if (forma == Relativo::Ao_Diretorio_Atual) achado->atual = r.atual;
   achado->largo = Forma_Estendida(caminho);
   achado->ocupado = true;
   return achado->largo.empty() ? nullptr : &achado->largo;
 }
 
-// The full forms found during a generation are given back at its end.
-void Esquece_Caminhos() {
-  for (Resolvido& r : resolvidos) r = Resolvido{};
-  avulso = Resolvido{};
-  std::wstring().swap(atual);
-  proximo = 0;
-}
+// The full forms found during a generation are given back at its end: the
+// old state is moved out into a temporary, which frees its memory (an
+// assignment of empty texts would keep their buffers).
+void Esquece_Caminhos() { (void)std::exchange(resolvidos(), Resolvidos{}); }
 
 }  // namespace quillbook::platform

@@ -9,8 +9,8 @@ namespace {
 
 std::string descreve(const Configuracao_Regional& c) {
   return "ordem " + std::to_string(static_cast<int>(c.ordem)) + " data " + c.separador_data + " hora " +
-         c.separador_hora + " am " + c.texto_am + " pm " + c.texto_pm + " decimal " + c.separador_decimal + " milhar " +
-         c.separador_milhar;
+         c.separador_hora + " am " + std::string(c.texto_am) + " pm " + std::string(c.texto_pm) + " decimal " +
+         std::string(c.separador_decimal) + " milhar " + std::string(c.separador_milhar);
 }
 
 TEST(Regional, LidaDoLocaleOuBrasileira) {

@@ -9,7 +9,8 @@ namespace {
 
 std::string descreve(const Configuracao_Regional& c) {
   return "ordem " + std::to_string(static_cast<int>(c.ordem)) + " data " + c.separador_data + " hora " +
-         c.separador_hora + " decimal " + c.separador_decimal + " milhar " + c.separador_milhar;
+         c.separador_hora + " decimal " + std::string(c.separador_decimal) + " milhar " +
+         std::string(c.separador_milhar);
 }
 
 // Windows names its locales "pt-BR"; the time and the number settings may
@@ -35,8 +36,8 @@ TEST(Regional_Windows, LidaDoLocaleOuBrasileira) {
   for (const auto& [hora, numeros, esperada] : casos)
     EXPECT_EQ(descreve(Le_Configuracao(hora, numeros)), esperada) << hora;
   Configuracao_Regional americana = Le_Configuracao("en-US", "");
-  EXPECT_EQ(americana.texto_am + " " + americana.texto_pm, "AM PM");
-  EXPECT_EQ(Le_Configuracao("", "").texto_am, "");
+  EXPECT_EQ(std::string(americana.texto_am) + " " + std::string(americana.texto_pm), "AM PM");
+  EXPECT_EQ(std::string_view(Le_Configuracao("", "").texto_am), "");
 }
 
 // The settings in force are the user's own (CI runs the suite as a user of
@@ -44,7 +45,7 @@ TEST(Regional_Windows, LidaDoLocaleOuBrasileira) {
 TEST(Regional_Windows, EmVigorSaoAsDoUsuario) {
   char texto[80];
   ASSERT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, texto, sizeof texto), 0);
-  EXPECT_EQ(Regional().separador_decimal, texto);
+  EXPECT_EQ(std::string_view(Regional().separador_decimal), texto);
   ASSERT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, texto, sizeof texto), 0);
   const std::string formato = texto;
   const std::size_t ano = formato.find('y'), mes = formato.find('M'), dia = formato.find('d');

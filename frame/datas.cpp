@@ -200,6 +200,10 @@ std::optional<Data> converte(std::string_view texto, const platform::Configuraca
 
   if (quantos < 2) {
     // No date at all: a lone time of day is day zero, 30 December 1899.
+    // But a run of three or more digits and nothing else is no hour: it is
+    // a date written without separators ('31122009', or the '00000000'
+    // that many hosts hold for no date), which must not be filed as 1899.
+    if (quantos == 1 && digitos[0] > 2 && Apara(texto).size() == digitos[0]) return std::nullopt;
     l.volta(inicio);
     if (le_hora(l)) return Data{30, 12, 1899};
     return std::nullopt;

@@ -47,7 +47,9 @@ TEST_F(BlocoH, InventoryDateReadsTimeOfDayAndYearInEitherRegionalOrder) {
                                                             {"31/12/2009 0 AM", "12/31/2009 0 AM"},
                                                             {"31/12/2009 13 PM", "12/31/2009 13 PM"},
                                                             {"31/12/2009 24:00", "12/31/2009 24:00"},
-                                                            {"1/1/10000", "1/1/10000"}};
+                                                            {"1/1/10000", "1/1/10000"},
+                                                            {"00000000", "00000000"},
+                                                            {"31122009", "12312009"}};
   for (const auto& [dma, mda] : rejeitados) {
     for (const auto& [conf, texto] : {std::pair{brasileira, dma}, std::pair{americana, mda}}) {
       Regional_Local local(conf);

@@ -21,6 +21,7 @@ struct Falhas {
   bool interrompidas = false;
   bool corte_falha = false;
   int fechamentos_ate_falha = 0;
+  std::size_t perdidos_no_fechamento = 0;
   // The append now running is the one that fails; what it may still write.
   bool acrescimo_condenado = false;
   std::size_t restam = 0;
@@ -85,10 +86,15 @@ std::size_t escreve_tudo(Descritor arquivo, const char* dados, std::size_t taman
   return total;
 }
 
-// The close of the append's own handle, which the seam may fail.
+// The close of the append's own handle, which the seam may fail, and make
+// lose the last bytes written, as a delayed write lost on a server does.
 bool fecha_acrescimo(Descritor arquivo) {
+  Falhas& f = falhas();
+  std::uint64_t tamanho = 0;
+  if (f.fechamento_condenado && f.perdidos_no_fechamento > 0 && Tamanho_Regular(arquivo, tamanho))
+    Corta_Em(arquivo, tamanho - std::min<std::uint64_t>(tamanho, f.perdidos_no_fechamento));
   const bool fechado = Fecha(arquivo);
-  return !std::exchange(falhas().fechamento_condenado, false) && fechado;
+  return !std::exchange(f.fechamento_condenado, false) && fechado;
 }
 
 bool corta(Descritor arquivo, std::uint64_t tamanho) { return !falhas().corte_falha && Corta_Em(arquivo, tamanho); }
@@ -124,10 +130,12 @@ void anota_fim(const std::string& caminho, Fim_Conhecido* conhecido, std::option
 }
 
 // Whether the file holds, from `inicio` to its end, the first bytes of
-// `conteudo` and nothing else: what a failed append may have left.
-bool so_parte_do_acrescimo(Descritor arquivo, std::uint64_t inicio, std::string_view conteudo) {
+// `conteudo`, at least `minimo` of them, and nothing else: what a failed
+// append may have left.
+bool so_parte_do_acrescimo(Descritor arquivo, std::uint64_t inicio, std::uint64_t minimo, std::string_view conteudo) {
   std::uint64_t tamanho = 0;
-  if (!Tamanho_Regular(arquivo, tamanho) || tamanho < inicio || tamanho - inicio > conteudo.size()) return false;
+  if (!Tamanho_Regular(arquivo, tamanho) || tamanho < inicio + minimo || tamanho - inicio > conteudo.size())
+    return false;
   char bloco[4096];
   for (std::uint64_t pos = inicio; pos < tamanho;) {
     std::size_t lidos = 0;
@@ -143,12 +151,20 @@ bool so_parte_do_acrescimo(Descritor arquivo, std::uint64_t inicio, std::string_
 // Once the append's handle is gone (its close failed), the file is opened
 // again to cut it back to where the append began; only when what stands
 // past that point is a part of this append, or all of it: a file changed
-// by another hand keeps what it holds.
-Resultado_Acrescimo desfaz(const std::string& caminho, std::optional<std::uint64_t> inicio, std::string_view conteudo) {
+// by another hand keeps what it holds. A start measured on the append's
+// own handle is where its bytes went; one remembered from the appends
+// before may be stale, where another hand emptied or rewrote the file
+// since, and the append may then stand whole or torn before it. So past a
+// remembered start only bytes of the append's own, cut back, show that
+// the file holds nothing of it: where nothing stands there, the append is
+// damage, and the next one looks at how the file ends.
+Resultado_Acrescimo desfaz(const std::string& caminho, std::optional<std::uint64_t> inicio, bool inicio_medido,
+                           std::string_view conteudo) {
   if (!inicio) return Resultado_Acrescimo::Danificado;
   const Descritor arquivo = Abre_Para_Cortar(caminho);
   if (arquivo == Sem_Descritor) return Resultado_Acrescimo::Danificado;
-  const bool cortado = so_parte_do_acrescimo(arquivo, *inicio, conteudo) && corta(arquivo, *inicio);
+  const bool cortado =
+      so_parte_do_acrescimo(arquivo, *inicio, inicio_medido ? 0 : 1, conteudo) && corta(arquivo, *inicio);
   return Fecha(arquivo) && cortado ? Resultado_Acrescimo::Nao_Gravado : Resultado_Acrescimo::Danificado;
 }
 
@@ -180,10 +196,11 @@ Resultado_Acrescimo Acrescenta_Texto(const std::string& caminho, std::string_vie
   }
   Fim_Conhecido* const conhecido = procura_fim(caminho);
   std::optional<std::uint64_t> inicio;
+  bool inicio_medido = false;
   std::uint64_t medido = 0;
   if (conhecido != nullptr)
     inicio = conhecido->fim;
-  else if (Tamanho_Regular(arquivo, medido))
+  else if ((inicio_medido = Tamanho_Regular(arquivo, medido)))
     inicio = medido;
   const std::size_t escritos = escreve_tudo(arquivo, conteudo.data(), conteudo.size());
   falhas().acrescimo_condenado = false;  // the seam fails no write but this append's
@@ -192,17 +209,19 @@ Resultado_Acrescimo Acrescenta_Texto(const std::string& caminho, std::string_vie
     // A failed close may hide a delayed write that never reached the file:
     // the bytes then count as not written, and are cut back like those of
     // a write that failed part-way.
-    resultado = fecha_acrescimo(arquivo) ? Resultado_Acrescimo::Gravado : desfaz(caminho, inicio, conteudo);
+    resultado =
+        fecha_acrescimo(arquivo) ? Resultado_Acrescimo::Gravado : desfaz(caminho, inicio, inicio_medido, conteudo);
   } else if (escritos == 0) {
     fecha_acrescimo(arquivo);
     resultado = Resultado_Acrescimo::Nao_Gravado;
   } else {
     // The bytes a write took are at the file's end: cut back from there.
     const bool no_fim = Tamanho_Regular(arquivo, medido) && medido >= escritos;
-    if (no_fim) inicio = medido - escritos;
+    if (no_fim) inicio = medido - escritos, inicio_medido = true;
     const bool cortado = no_fim && corta(arquivo, *inicio);
-    resultado = fecha_acrescimo(arquivo) && cortado ? Resultado_Acrescimo::Nao_Gravado
-                                                    : desfaz(caminho, inicio, conteudo.substr(0, escritos));
+    resultado = fecha_acrescimo(arquivo) && cortado
+                    ? Resultado_Acrescimo::Nao_Gravado
+                    : desfaz(caminho, inicio, inicio_medido, conteudo.substr(0, escritos));
   }
   switch (resultado) {
     case Resultado_Acrescimo::Gravado:
@@ -244,7 +263,10 @@ void Escritas_Irregulares(std::size_t maximo, bool interrompidas) {
   falhas().interrompeu = false;
 }
 
-void Falha_No_Fechamento(int n) { falhas().fechamentos_ate_falha = n; }
+void Falha_No_Fechamento(int n, std::size_t perdidos) {
+  falhas().fechamentos_ate_falha = n;
+  falhas().perdidos_no_fechamento = perdidos;
+}
 
 void Falha_No_Corte(bool falha) { falhas().corte_falha = falha; }
 

@@ -30,7 +30,8 @@ enum class Resultado_Acrescimo {
   Gravado,      // every byte is in the file
   Nao_Gravado,  // none is: the file is as it was before the append
   Danificado,   // the append failed and the file could not be cut back,
-                // so it may hold a part of the lines, or all of them
+                // or shown to hold nothing of it, so it may hold a part
+                // of the lines, or all of them
 };
 
 // Appends each line followed by CR LF, all or nothing, creating the file
@@ -48,7 +49,8 @@ std::string Junta_Linhas(const std::vector<std::string>& linhas);
 // they need not ask the system before every line; a file replaced or
 // changed by another hand must be forgotten (Inicia_SPED and Finaliza_SPED
 // forget them all). A wrong end only keeps a failed append from being cut
-// back, never cuts what is not the append's own.
+// back, never cuts what is not the append's own, nor has an append that
+// stands in the file called not written.
 void Esquece_Fins();
 // Whether what is appended next to the file starts a line of it: the file
 // ends in LF, is empty, or is not there. False when it cannot be read.
@@ -95,8 +97,9 @@ void Falha_Na_Escrita(int n, std::size_t apos_bytes = 0);
 void Escritas_Irregulares(std::size_t maximo, bool interrompidas);
 // Tests make the close of the n-th append from now report a failure once
 // the file is closed, as a delayed write that failed does (1 is the next
-// one; 0 disarms).
-void Falha_No_Fechamento(int n);
+// one; 0 disarms), and lose the last `perdidos` bytes of the file, as a
+// delayed write lost on a server does.
+void Falha_No_Fechamento(int n, std::size_t perdidos = 0);
 // Tests make every cut-back fail.
 void Falha_No_Corte(bool falha);
 // Disarms all of the above.

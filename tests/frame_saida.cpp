@@ -174,6 +174,27 @@ TEST_F(Saida, FechamentoQueFalhaDepoisDaEscrita) {
                                                  desfazer + (saida / "sped.txt").string()}));
 }
 
+// Where another program emptied sped.txt between two lines, a close that
+// fails cannot be shown to have left nothing: the line, whole or torn by a
+// delayed write that lost its end, is reported as not undone, and the next
+// line starts one of its own.
+TEST_F(Saida, FechamentoQueFalhaDepoisDeOutroEsvaziarOArquivo) {
+  const std::string desfazer =
+      "Erro ao tentar desfazer a escrita incompleta no arquivo " + (saida / "sped.txt").string();
+  for (const auto& [antes, perdidos] : {std::pair{"|0190|UN|AAAA|", 0}, std::pair{"|0190|UN|AA|", 2}}) {
+    platform::Esquece_Fins();
+    grava(saida / "sped.txt", "");
+    ASSERT_TRUE(Trata_Linha(antes));
+    grava(saida / "sped.txt", "");
+    mensagens.clear();
+    platform::Falha_No_Fechamento(1, static_cast<std::size_t>(perdidos));
+    EXPECT_FALSE(Trata_Linha("|0190|UN|BBBB|"));
+    EXPECT_TRUE(Trata_Linha("|0190|UN|CCCC|"));
+    EXPECT_EQ(le("sped.txt"), "|0190|UN|BBBB|\r\n|0190|UN|CCCC|\r\n") << antes;
+    EXPECT_EQ(mensagens, std::vector<std::string>{desfazer}) << antes;
+  }
+}
+
 TEST_F(Saida, DiretorioProtegidoNoMeioDaGeracao) {
   Trata_SPED("A");
   if (!protege(saida / "sped.txt") || !protege(saida)) GTEST_SKIP() << "the file system cannot protect files";

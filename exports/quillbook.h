@@ -76,7 +76,9 @@ extern "C" {
 QB_API int32_t QB_CALL Inicia_SPED(const char *Diretorio_Saida, const char *Diretorio_Entrada);
 
 /* Closes the generation: writes log.txt with the counts of every record
- * type. Harmless when no generation is running. */
+ * type, and gives back all the memory the library holds. Harmless when no
+ * generation is running; safe from an exit handler (atexit), whenever it
+ * was registered. */
 QB_API void QB_CALL Finaliza_SPED(void);
 
 /* Appends one finished line (plus CR LF) to sped.txt, unchanged. Record

@@ -177,7 +177,8 @@ TEST_F(Saida, FechamentoQueFalhaDepoisDaEscrita) {
 // Where another program emptied sped.txt between two lines, a close that
 // fails cannot be shown to have left nothing: the line, whole or torn by a
 // delayed write that lost its end, is reported as not undone, and the next
-// line starts one of its own.
+// line starts one of its own. Where the start was measured, on the first
+// append to the file, a line lost whole is not written.
 TEST_F(Saida, FechamentoQueFalhaDepoisDeOutroEsvaziarOArquivo) {
   const std::string desfazer =
       "Erro ao tentar desfazer a escrita incompleta no arquivo " + (saida / "sped.txt").string();
@@ -193,6 +194,11 @@ TEST_F(Saida, FechamentoQueFalhaDepoisDeOutroEsvaziarOArquivo) {
     EXPECT_EQ(le("sped.txt"), "|0190|UN|BBBB|\r\n|0190|UN|CCCC|\r\n") << antes;
     EXPECT_EQ(mensagens, std::vector<std::string>{desfazer}) << antes;
   }
+  platform::Esquece_Fins();
+  platform::Falha_No_Fechamento(1, 16);
+  EXPECT_FALSE(Trata_Linha("|0190|UN|DDDD|"));
+  EXPECT_EQ(le("sped.txt"), "|0190|UN|BBBB|\r\n|0190|UN|CCCC|\r\n");
+  EXPECT_EQ(mensagens.back(), falha_escrita("sped.txt"));
 }
 
 TEST_F(Saida, DiretorioProtegidoNoMeioDaGeracao) {

@@ -189,34 +189,6 @@ TEST_F(Arquivos, FechamentoQueFalhaDesfazSoOQueEDoAcrescimo) {
   EXPECT_EQ(le("x"), "outro conteudo\r\nc\r\n");
 }
 
-// A file emptied by another hand since the last append: what a failed
-// close left, the whole line or the part that a lost delayed write kept,
-// stands before the end the appends remember, with nothing past it; that
-// shows nothing, so the append is damage. Where the start was measured on
-// the append's own handle, nothing past it is an append lost whole.
-TEST_F(Arquivos, FechamentoQueFalhaNumArquivoEsvaziadoPorOutro) {
-  const std::string caminho = (saida / "x").string();
-  struct Caso {
-    const char* linha;
-    std::size_t perdidos;
-    const char* fica;
-  };
-  for (const auto& [linha, perdidos, fica] : {Caso{"abcde", 0, "abcde\r\n"}, Caso{"abcdefgh", 3, "abcdefg"}}) {
-    platform::Esquece_Fins();
-    grava(saida / "x", "");
-    ASSERT_EQ(platform::Acrescenta_Linhas(caminho, {"antes"}), R::Gravado);
-    grava(saida / "x", "");
-    platform::Falha_No_Fechamento(1, perdidos);
-    EXPECT_EQ(platform::Acrescenta_Linhas(caminho, {linha}), R::Danificado) << linha;
-    EXPECT_EQ(le("x"), fica);
-  }
-  platform::Esquece_Fins();
-  grava(saida / "x", "antes\r\n");
-  platform::Falha_No_Fechamento(1, 3);
-  EXPECT_EQ(platform::Acrescenta_Linhas(caminho, {"a"}), R::Nao_Gravado);
-  EXPECT_EQ(le("x"), "antes\r\n");
-}
-
 // Short and interrupted writes are carried on to the last byte.
 TEST_F(Arquivos, EscritasCurtasEInterrompidasSaoRetomadas) {
   std::string longa;

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace quillbook::platform {
 
@@ -44,6 +45,9 @@ struct Configuracao_Regional {
   Texto_Regional separador_decimal{","};
   Texto_Regional separador_milhar{"."};
 };
+// Nothing to destroy, so the settings in force, a plain static, are still
+// there for a generation closed from a host's exit handler.
+static_assert(std::is_trivially_destructible_v<Configuracao_Regional>);
 
 // The settings in force for this load of the library.
 const Configuracao_Regional& Regional();

@@ -1,5 +1,4 @@
 #include "platform/regional.h"
-#include "platform/permanente.h"
 #include "platform/sistema.h"
 
 #include <langinfo.h>
@@ -75,9 +74,8 @@ void le_formato_hora(const std::string& formato, Configuracao_Regional& conf) {
 }
 
 Configuracao_Regional& em_vigor() {
-  static Permanente<Configuracao_Regional> conf(
-      Le_Configuracao(nome_do_ambiente("LC_TIME"), nome_do_ambiente("LC_NUMERIC")));
-  return *conf;
+  static Configuracao_Regional conf = Le_Configuracao(nome_do_ambiente("LC_TIME"), nome_do_ambiente("LC_NUMERIC"));
+  return conf;
 }
 
 // Read at load, not at the first date: the settings are those the process

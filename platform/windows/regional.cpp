@@ -1,5 +1,4 @@
 #include "platform/regional.h"
-#include "platform/permanente.h"
 #include "platform/sistema.h"
 
 #include <windows.h>
@@ -80,8 +79,8 @@ LCID local_por_nome(const std::string& nome) {
 
 Configuracao_Regional& em_vigor() {
   // The user's own choices count, as the host's other screens show them.
-  static Permanente<Configuracao_Regional> conf(le_local(LOCALE_USER_DEFAULT, 0));
-  return *conf;
+  static Configuracao_Regional conf = le_local(LOCALE_USER_DEFAULT, 0);
+  return conf;
 }
 
 // Read at load, not at the first date: the settings are those the process

@@ -4,6 +4,12 @@
 
 namespace quillbook::platform {
 
+bool Eh_Separador(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  const bool alfanumerico = (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
+  return b > ' ' && b < 0x7F && !alfanumerico;
+}
+
 void Aplica_Formato_Data(std::string_view ordem, char separador, Configuracao_Regional& conf) {
   if (ordem.starts_with("MD"))
     conf.ordem = Ordem_Data::MDA;
@@ -11,7 +17,7 @@ void Aplica_Formato_Data(std::string_view ordem, char separador, Configuracao_Re
     conf.ordem = Ordem_Data::AMD;
   else if (ordem.starts_with("D"))
     conf.ordem = Ordem_Data::DMA;
-  if (separador != 0) conf.separador_data = separador;
+  conf.separador_data = Eh_Separador(separador) ? separador : '/';
 }
 
 }  // namespace quillbook::platform

@@ -67,7 +67,7 @@ void le_formato_hora(const std::string& formato, Configuracao_Regional& conf) {
     if (formato[i] == '%' &&
         (formato[i + 1] == 'H' || formato[i + 1] == 'I' || formato[i + 1] == 'k' || formato[i + 1] == 'l') &&
         formato[i + 2] != '%') {
-      conf.separador_hora = formato[i + 2];
+      if (Eh_Separador(formato[i + 2])) conf.separador_hora = formato[i + 2];
       return;
     }
   }

@@ -51,7 +51,7 @@ void le_formato_hora(const std::string& formato, Configuracao_Regional& conf) {
   std::size_t hora = formato.find_first_of("Hh");
   if (hora == std::string::npos) return;
   std::size_t depois = formato.find_first_not_of("Hh", hora);
-  if (depois != std::string::npos && !eh_letra(formato[depois]) && formato[depois] != '\'')
+  if (depois != std::string::npos && formato[depois] != '\'' && Eh_Separador(formato[depois]))
     conf.separador_hora = formato[depois];
 }
 

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "frame/datas.h"
 #include "platform/regional.h"
 #include "tests/ajuda.h"
 
@@ -32,6 +33,32 @@ TEST(Regional, LidaDoLocaleOuBrasileira) {
   };
   for (const auto& [hora, numeros, esperada] : casos)
     EXPECT_EQ(descreve(Le_Configuracao(hora, numeros)), esperada) << hora;
+}
+
+// Formats whose byte after the first number is no separator: half of a
+// character in ja_JP ("%Y年%m月%d日", "%H時%M分%S秒"), the blank before the
+// month's name in ar_EG ("%d %b, %Y"). Their order is kept, with "/" and
+// ":" between the numbers. The AM text shows that the locale was read.
+TEST(Regional, FormatoSemSeparadorDeUmByte) {
+  struct Caso {
+    const char* locale;
+    Ordem_Data ordem;
+    const char* texto;
+  };
+  const Caso casos[] = {
+      {"ja_JP.UTF-8", Ordem_Data::AMD, "2009/12/31 10:30"},
+      {"ar_EG.UTF-8", Ordem_Data::DMA, "31/12/2009 10:30"},
+  };
+  for (const auto& [locale, ordem, texto] : casos) {
+    const Configuracao_Regional conf = Le_Configuracao(locale, "C");
+    ASSERT_FALSE(std::string_view(conf.texto_am).empty()) << locale << " is not installed";
+    EXPECT_EQ(conf.ordem, ordem) << locale;
+    EXPECT_EQ(std::string{conf.separador_data} + conf.separador_hora, "/:") << locale;
+    teste::Regional_Local local(conf);
+    std::string data = texto;
+    Formata_Data(data);
+    EXPECT_EQ(data, "31122009") << locale;
+  }
 }
 
 // The settings in force come from the environment the library is loaded in:

@@ -30,7 +30,9 @@
  * library reads a text during the call only: it never keeps, changes or
  * frees it. Amounts and quantities have "," as the decimal mark and no
  * thousands separator (a numeric field keeps only digits and ","); dates
- * are in the user's regional short date format, never DDMMYYYY, but for
+ * are in the user's regional short date format (in its order, with "/"
+ * between the numbers where the format puts no one-byte separator after
+ * its first one, as Japanese and Arabic settings do), never DDMMYYYY, but for
  * DT_DOC of C460 and of D180, which are kept as plain numbers and take the
  * eight digits DDMMYYYY, day first, under any regional setting
  * ("31122009"); codes are as the layout's tables give them.
@@ -70,15 +72,16 @@ extern "C" {
  * reference tables (cfop.res, municipio.res, ncm.res, pais.res; names are
  * case-sensitive) from Diretorio_Entrada. Returns 0 when started; -1 when a
  * generation is already running (silently) or a directory or table is
- * missing (after a message); an empty or NULL directory counts as missing.
- * Old sped.txt, erro.txt and log.txt are replaced, and each replacement is
+ * missing (after a message, and keeping nothing); an empty or NULL
+ * directory counts as missing. Old sped.txt, erro.txt and log.txt are replaced, and each replacement is
  * noted at the head of erro.txt. */
 QB_API int32_t QB_CALL Inicia_SPED(const char *Diretorio_Saida, const char *Diretorio_Entrada);
 
 /* Closes the generation: writes log.txt with the counts of every record
  * type, and gives back all the memory the library holds. Harmless when no
  * generation is running; safe from an exit handler (atexit), whenever it
- * was registered. */
+ * was registered. Unloading the library (dlclose, FreeLibrary) with a
+ * generation still open gives back its memory too, and writes nothing. */
 QB_API void QB_CALL Finaliza_SPED(void);
 
 /* Appends one finished line (plus CR LF) to sped.txt, unchanged. Record

@@ -7,6 +7,7 @@
 #include "frame/tabela_registros.h"
 #include "frame/texto.h"
 #include "platform/arquivos.h"
+#include "platform/descarga.h"
 #include "platform/mensagem.h"
 
 namespace quillbook {
@@ -16,7 +17,7 @@ namespace {
 // from call to call; a closed generation gives it all back, since the
 // generation itself is never destroyed: a library unloaded after it keeps
 // nothing.
-void libera_listas(Geracao& g) {
+void libera_listas(Geracao& g) noexcept {
   Lista().swap(g.Lista_Erros);
   Lista().swap(g.Lista_Log);
   Lista().swap(g.Lista_Observacoes);
@@ -31,6 +32,19 @@ void libera_construcao(Geracao& g) noexcept {
   std::vector<Campo_Registro>().swap(g.Campos);
   std::string().swap(g.Valor_Testado);
   std::string().swap(g.Valores_Proprios);
+  // What the file layer worked out for the generation: the look-ups'
+  // buffer, the full paths, the known ends.
+  platform::Libera_Bloco_Leitura();
+  platform::Esquece_Caminhos();
+  platform::Esquece_Fins();
+}
+
+// Everything a generation holds: a library whose generation is closed, or
+// was never started, holds no memory.
+void libera_tudo(Geracao& g) noexcept {
+  g.Iniciado = false;
+  libera_listas(g);
+  libera_construcao(g);
 }
 
 bool falha(const std::string& mensagem) {
@@ -87,7 +101,12 @@ int32_t inicia(std::string_view saida, std::string_view entrada) {
   g.Caminho_Municipio = caminho(entrada, "municipio.res");
   g.Caminho_NCM = caminho(entrada, "ncm.res");
   g.Caminho_Pais = caminho(entrada, "pais.res");
-  if (!testa_entradas(saida, entrada, g)) return -1;
+  // A refused start has nothing to close, and its host may just unload
+  // the library: it keeps nothing, not even the paths it built.
+  if (!testa_entradas(saida, entrada, g)) {
+    libera_tudo(g);
+    return -1;
+  }
   // The files are replaced: nothing known of them still holds.
   g.Fragmentos_Abertos.clear();
   platform::Esquece_Fins();
@@ -114,9 +133,6 @@ void finaliza() {
     ~Encerra() {
       g.Iniciado = false;
       libera_construcao(g);
-      platform::Libera_Bloco_Leitura();
-      platform::Esquece_Caminhos();
-      platform::Esquece_Fins();
     }
   } encerra{g};
   if (g.Iniciado) {
@@ -126,6 +142,8 @@ void finaliza() {
 }
 
 }  // namespace
+
+void platform::Ao_Descarregar() noexcept { libera_tudo(Estado()); }
 
 bool Verifica_Inicio() {
   if (Estado().Iniciado) return true;

@@ -1,7 +1,10 @@
-/* A host that loads the library, runs a generation, closes it and unloads
- * it, three times over. The library's state is never destroyed, so that it
- * outlives the host's exit handlers, and Finaliza_SPED gives back all the
- * memory it holds: under LeakSanitizer, no load leaves any behind.
+/* A host that loads the library, uses it and unloads it, three times over:
+ * a generation closed, one left open (as after an exception of the host's
+ * own), a start refused. The library's state is never destroyed, so that
+ * it outlives the host's exit handlers; Finaliza_SPED gives back all the
+ * memory it holds, and so does the unload itself where the generation was
+ * left open or never started: under LeakSanitizer, no load leaves any
+ * behind.
  *
  *   recarga LIBRARY OUTPUT_DIR TABLES_DIR */
 #include <dlfcn.h>
@@ -25,9 +28,13 @@ int main(int argc, char **argv) {
     *(void **)&cfop = dlsym(biblioteca, "vCOD_CFOP");
     *(void **)&finaliza = dlsym(biblioteca, "Finaliza_SPED");
     if (!inicia || !d001 || !cfop || !finaliza) return 1;
-    /* A record rejected, one written with an observation, a look-up. */
-    if (inicia(argv[2], argv[3]) != 0 || d001("x") != -1 || d001(longo) != 0 || cfop("5102|") != 1) return 1;
-    finaliza();
+    if (carga == 2) {
+      if (inicia(argv[3], "inexistente") != -1) return 1;
+    } else {
+      /* A record rejected, one written with an observation, a look-up. */
+      if (inicia(argv[2], argv[3]) != 0 || d001("x") != -1 || d001(longo) != 0 || cfop("5102|") != 1) return 1;
+      if (carga == 0) finaliza();
+    }
     dlclose(biblioteca);
     if (dlopen(argv[1], RTLD_NOW | RTLD_NOLOAD) != NULL) return 1; /* not unloaded: nothing was tested */
   }

@@ -148,6 +148,44 @@ bool so_parte_do_acrescimo(Descritor arquivo, std::uint64_t inicio, std::uint64_
   return true;
 }
 
+// Whether the file ends with more of the first bytes of `conteudo` than
+// stand past `inicio`: what an append that began before `inicio` would
+// have left, at the file's true end, where another hand shortened the file
+// after the appends before. Found in one pass over the file's last bytes,
+// as many as `conteudo` holds, by the automaton that follows the longest
+// beginning of `conteudo` that ends the bytes read so far. True as well
+// where the file cannot be read.
+bool comeco_anterior_possivel(Descritor arquivo, std::uint64_t inicio, std::string_view conteudo) {
+  std::uint64_t tamanho = 0;
+  if (conteudo.empty()) return false;
+  if (!Tamanho_Regular(arquivo, tamanho) || tamanho < inicio) return true;
+  // For each beginning of `conteudo`, the longest shorter one that also
+  // ends it: where to go on from when the next byte differs.
+  const std::unique_ptr<std::size_t[]> recuo(new (std::nothrow) std::size_t[conteudo.size()]);
+  if (!recuo) return true;
+  recuo[0] = 0;
+  for (std::size_t i = 1, k = 0; i < conteudo.size(); ++i) {
+    while (k > 0 && conteudo[i] != conteudo[k]) k = recuo[k - 1];
+    if (conteudo[i] == conteudo[k]) ++k;
+    recuo[i] = k;
+  }
+  std::size_t casados = 0;  // the longest beginning of `conteudo` that ends the bytes read
+  char bloco[4096];
+  for (std::uint64_t pos = tamanho - std::min<std::uint64_t>(tamanho, conteudo.size()); pos < tamanho;) {
+    std::size_t lidos = 0;
+    const auto pedido = static_cast<std::size_t>(std::min<std::uint64_t>(sizeof bloco, tamanho - pos));
+    if (!Le_Em(arquivo, bloco, pedido, pos, lidos) || lidos == 0) return true;
+    for (std::size_t i = 0; i < lidos; ++i) {
+      // No more than `conteudo` is read, so it is met whole at most once,
+      // with the file's last byte.
+      while (casados > 0 && bloco[i] != conteudo[casados]) casados = recuo[casados - 1];
+      if (bloco[i] == conteudo[casados]) ++casados;
+    }
+    pos += lidos;
+  }
+  return casados > tamanho - inicio;
+}
+
 // Once the append's handle is gone (its close failed), the file is opened
 // again to cut it back to where the append began; only when what stands
 // past that point is a part of this append, or all of it: a file changed
@@ -157,14 +195,19 @@ bool so_parte_do_acrescimo(Descritor arquivo, std::uint64_t inicio, std::uint64_
 // since, and the append may then stand whole or torn before it. So past a
 // remembered start only bytes of the append's own, cut back, show that
 // the file holds nothing of it: where nothing stands there, the append is
-// damage, and the next one looks at how the file ends.
+// damage, and the next one looks at how the file ends. So it is where more
+// of the append ends the file than stands past that start (an append whose
+// last bytes are its first ones, as the CR LF that opens and ends a block
+// of erro.txt): the append may as well stand there from an earlier start.
 Resultado_Acrescimo desfaz(const std::string& caminho, std::optional<std::uint64_t> inicio, bool inicio_medido,
                            std::string_view conteudo) {
   if (!inicio) return Resultado_Acrescimo::Danificado;
   const Descritor arquivo = Abre_Para_Cortar(caminho);
   if (arquivo == Sem_Descritor) return Resultado_Acrescimo::Danificado;
-  const bool cortado =
-      so_parte_do_acrescimo(arquivo, *inicio, inicio_medido ? 0 : 1, conteudo) && corta(arquivo, *inicio);
+  const bool so_o_acrescimo = inicio_medido ? so_parte_do_acrescimo(arquivo, *inicio, 0, conteudo)
+                                            : so_parte_do_acrescimo(arquivo, *inicio, 1, conteudo) &&
+                                                  !comeco_anterior_possivel(arquivo, *inicio, conteudo);
+  const bool cortado = so_o_acrescimo && corta(arquivo, *inicio);
   return Fecha(arquivo) && cortado ? Resultado_Acrescimo::Nao_Gravado : Resultado_Acrescimo::Danificado;
 }
 

@@ -48,9 +48,11 @@ std::string Junta_Linhas(const std::vector<std::string>& linhas);
 // The appends know where each file ended after the last of them, so that
 // they need not ask the system before every line; a file replaced or
 // changed by another hand must be forgotten (Inicia_SPED and Finaliza_SPED
-// forget them all). A wrong end only keeps a failed append from being cut
-// back, never cuts what is not the append's own, nor has an append that
-// stands in the file called not written.
+// forget them all). A wrong end keeps a failed append from being cut back,
+// and never has an append that stands in the file called not written; it
+// cuts what is not the append's own only where the bytes past it begin as
+// the append does and the failed close lost the append, which nothing on
+// the failure path can tell from the append's own bytes.
 void Esquece_Fins();
 // Whether what is appended next to the file starts a line of it: the file
 // ends in LF, is empty, or is not there. False when it cannot be read.

@@ -201,6 +201,31 @@ TEST_F(Saida, FechamentoQueFalhaDepoisDeOutroEsvaziarOArquivo) {
   EXPECT_EQ(mensagens.back(), falha_escrita("sped.txt"));
 }
 
+// A block of erro.txt begins and ends with CR LF. Where another program
+// emptied the file, a block two bytes longer than the one before, put
+// whole at the true start, leaves past the remembered one its last CR LF,
+// as a torn block that began there would: neither can be told from the
+// other, so nothing is cut, and the next block still stands after an
+// empty line.
+TEST_F(Saida, FechamentoQueFalhaComOFimIgualAoComeco) {
+  auto bloco = [](const std::string& valor) {
+    Estado().Lista_Log = {"REGISTRO 0175", "\tCampo:\t" + valor + " -> " + valor + "|"};
+    Estado().Lista_Erros = {"-1   um"};
+    Grava_Erros(Estado().Lista_Erros);
+    return "\r\nREGISTRO 0175\r\n\tCampo:\t" + valor + " -> " + valor + "|\r\n" +
+           "\r\n\tErro(s) do Registro:\r\n\t  -1   um\r\n";
+  };
+  bloco("x");
+  grava(saida / "erro.txt", "");
+  mensagens.clear();
+  platform::Falha_No_Fechamento(1);
+  const std::string inteiro = bloco("xy");
+  EXPECT_EQ(mensagens, std::vector<std::string>{"Erro ao tentar desfazer a escrita incompleta no arquivo " +
+                                                (saida / "erro.txt").string()});
+  const std::string seguinte = bloco("z");
+  EXPECT_EQ(le("erro.txt"), inteiro + seguinte);
+}
+
 TEST_F(Saida, DiretorioProtegidoNoMeioDaGeracao) {
   Trata_SPED("A");
   if (!protege(saida / "sped.txt") || !protege(saida)) GTEST_SKIP() << "the file system cannot protect files";

@@ -30,6 +30,9 @@ TEST(Regional_Windows, LidaDoLocaleOuBrasileira) {
       {"en-US", "", "ordem 1 data / hora : decimal , milhar ."},
       {"de-DE", "de-DE", "ordem 0 data . hora : decimal , milhar ."},
       {"ja-JP", "ja-JP", "ordem 2 data / hora : decimal . milhar ,"},
+      // "d/M/yyyy" with a right-to-left mark before each "/": the mark is
+      // no separator.
+      {"ar-SA", "", "ordem 0 data / hora : decimal , milhar ."},
       {"", "", brasil},
       {"xx-YY", "pt_BR.UTF-8", brasil},
   };

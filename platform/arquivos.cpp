@@ -6,6 +6,7 @@
 #include "platform/arquivos.h"
 
 #include <algorithm>
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -161,9 +162,12 @@ bool comeco_anterior_possivel(Descritor arquivo, std::uint64_t inicio, std::stri
   if (!Tamanho_Regular(arquivo, tamanho) || tamanho < inicio) return true;
   // For each beginning of `conteudo`, the longest shorter one that also
   // ends it: where to go on from when the next byte differs.
-  const std::unique_ptr<std::size_t[]> recuo(new (std::nothrow) std::size_t[conteudo.size()]);
-  if (!recuo) return true;
-  recuo[0] = 0;
+  std::vector<std::size_t> recuo;
+  try {
+    recuo.resize(conteudo.size());
+  } catch (const std::bad_alloc&) {
+    return true;
+  }
   for (std::size_t i = 1, k = 0; i < conteudo.size(); ++i) {
     while (k > 0 && conteudo[i] != conteudo[k]) k = recuo[k - 1];
     if (conteudo[i] == conteudo[k]) ++k;

@@ -13,10 +13,10 @@
 namespace quillbook {
 namespace {
 
-// The lists, the paths and what a record call builds in keep their memory
-// from call to call; a closed generation gives it all back, since the
-// generation itself is never destroyed: a library unloaded after it keeps
-// nothing.
+// The lists, and (below) the paths and what a record call builds in, keep
+// their memory from call to call; a closed generation gives it all back,
+// since the generation itself is never destroyed: a library unloaded after
+// it keeps nothing.
 void libera_listas(Geracao& g) noexcept {
   Lista().swap(g.Lista_Erros);
   Lista().swap(g.Lista_Log);

@@ -131,12 +131,10 @@ void anota_fim(const std::string& caminho, Fim_Conhecido* conhecido, std::option
 }
 
 // Whether the file holds, from `inicio` to its end, the first bytes of
-// `conteudo`, at least `minimo` of them, and nothing else: what a failed
-// append may have left.
-bool so_parte_do_acrescimo(Descritor arquivo, std::uint64_t inicio, std::uint64_t minimo, std::string_view conteudo) {
+// `conteudo` and nothing else: what a failed append may have left.
+bool so_parte_do_acrescimo(Descritor arquivo, std::uint64_t inicio, std::string_view conteudo) {
   std::uint64_t tamanho = 0;
-  if (!Tamanho_Regular(arquivo, tamanho) || tamanho < inicio + minimo || tamanho - inicio > conteudo.size())
-    return false;
+  if (!Tamanho_Regular(arquivo, tamanho) || tamanho < inicio || tamanho - inicio > conteudo.size()) return false;
   char bloco[4096];
   for (std::uint64_t pos = inicio; pos < tamanho;) {
     std::size_t lidos = 0;
@@ -149,36 +147,33 @@ bool so_parte_do_acrescimo(Descritor arquivo, std::uint64_t inicio, std::uint64_
   return true;
 }
 
-// Whether the file ends with more of the first bytes of `conteudo` than
-// stand past `inicio`: what an append that began before `inicio` would
-// have left, at the file's true end, where another hand shortened the file
-// after the appends before. Found in one pass over the file's last bytes,
-// as many as `conteudo` holds, by the automaton that follows the longest
-// beginning of `conteudo` that ends the bytes read so far. True as well
-// where the file cannot be read.
-bool comeco_anterior_possivel(Descritor arquivo, std::uint64_t inicio, std::string_view conteudo) {
-  std::uint64_t tamanho = 0;
-  if (conteudo.empty()) return false;
-  if (!Tamanho_Regular(arquivo, tamanho) || tamanho < inicio) return true;
+// How many of the first bytes of `conteudo`, at most all, the file of
+// `tamanho` bytes ends with: the most of it that an append begun anywhere
+// could have left there. Found in one pass over the file's last bytes, as
+// many as `conteudo` holds, by the automaton that follows the longest
+// beginning of `conteudo` that ends the bytes read so far. None where the
+// file cannot be read.
+std::optional<std::uint64_t> comeco_no_fim(Descritor arquivo, std::uint64_t tamanho, std::string_view conteudo) {
+  if (conteudo.empty()) return 0;
   // For each beginning of `conteudo`, the longest shorter one that also
   // ends it: where to go on from when the next byte differs.
   std::vector<std::size_t> recuo;
   try {
     recuo.resize(conteudo.size());
   } catch (const std::bad_alloc&) {
-    return true;
+    return std::nullopt;
   }
   for (std::size_t i = 1, k = 0; i < conteudo.size(); ++i) {
     while (k > 0 && conteudo[i] != conteudo[k]) k = recuo[k - 1];
     if (conteudo[i] == conteudo[k]) ++k;
     recuo[i] = k;
   }
-  std::size_t casados = 0;  // the longest beginning of `conteudo` that ends the bytes read
+  std::size_t casados = 0;
   char bloco[4096];
   for (std::uint64_t pos = tamanho - std::min<std::uint64_t>(tamanho, conteudo.size()); pos < tamanho;) {
     std::size_t lidos = 0;
     const auto pedido = static_cast<std::size_t>(std::min<std::uint64_t>(sizeof bloco, tamanho - pos));
-    if (!Le_Em(arquivo, bloco, pedido, pos, lidos) || lidos == 0) return true;
+    if (!Le_Em(arquivo, bloco, pedido, pos, lidos) || lidos == 0) return std::nullopt;
     for (std::size_t i = 0; i < lidos; ++i) {
       // No more than `conteudo` is read, so it is met whole at most once,
       // with the file's last byte.
@@ -187,7 +182,7 @@ bool comeco_anterior_possivel(Descritor arquivo, std::uint64_t inicio, std::stri
     }
     pos += lidos;
   }
-  return casados > tamanho - inicio;
+  return casados;
 }
 
 // Once the append's handle is gone (its close failed), the file is opened
@@ -197,20 +192,22 @@ bool comeco_anterior_possivel(Descritor arquivo, std::uint64_t inicio, std::stri
 // own handle is where its bytes went; one remembered from the appends
 // before may be stale, where another hand emptied or rewrote the file
 // since, and the append may then stand whole or torn before it. So past a
-// remembered start only bytes of the append's own, cut back, show that
-// the file holds nothing of it: where nothing stands there, the append is
-// damage, and the next one looks at how the file ends. So it is where more
-// of the append ends the file than stands past that start (an append whose
-// last bytes are its first ones, as the CR LF that opens and ends a block
-// of erro.txt): the append may as well stand there from an earlier start.
+// remembered start the file must end with a beginning of the append, one
+// byte of it at least, that begins exactly there: where nothing stands
+// past that start, or more of the append ends the file than stands past
+// it (an append whose last bytes are its first ones, as the CR LF that
+// opens and ends a block of erro.txt), the append may as well stand from
+// an earlier start. It is then damage, and the next append looks at how
+// the file ends.
 Resultado_Acrescimo desfaz(const std::string& caminho, std::optional<std::uint64_t> inicio, bool inicio_medido,
                            std::string_view conteudo) {
   if (!inicio) return Resultado_Acrescimo::Danificado;
   const Descritor arquivo = Abre_Para_Cortar(caminho);
   if (arquivo == Sem_Descritor) return Resultado_Acrescimo::Danificado;
-  const bool so_o_acrescimo = inicio_medido ? so_parte_do_acrescimo(arquivo, *inicio, 0, conteudo)
-                                            : so_parte_do_acrescimo(arquivo, *inicio, 1, conteudo) &&
-                                                  !comeco_anterior_possivel(arquivo, *inicio, conteudo);
+  std::uint64_t tamanho = 0;
+  const bool so_o_acrescimo = inicio_medido ? so_parte_do_acrescimo(arquivo, *inicio, conteudo)
+                                            : Tamanho_Regular(arquivo, tamanho) && tamanho > *inicio &&
+                                                  comeco_no_fim(arquivo, tamanho, conteudo) == tamanho - *inicio;
   const bool cortado = so_o_acrescimo && corta(arquivo, *inicio);
   return Fecha(arquivo) && cortado ? Resultado_Acrescimo::Nao_Gravado : Resultado_Acrescimo::Danificado;
 }

@@ -16,8 +16,6 @@ std::string informacao(LCID local, LCTYPE tipo, DWORD opcoes) {
   return tamanho > 1 ? std::string(texto, static_cast<std::size_t>(tamanho - 1)) : std::string();
 }
 
-bool eh_letra(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
 // Reads the order of day, month and year and the separator that follows the
 // first of them from a short date picture such as "dd/MM/yyyy" or
 // "M/d/yyyy". Text in single quotes is literal; "ddd" and "dddd" are names
@@ -37,8 +35,7 @@ void le_formato_data(const std::string& formato, Configuracao_Regional& conf) {
     char parte = (c == 'd' && j - i <= 2) ? 'D' : c == 'M' ? 'M' : c == 'y' ? 'A' : 0;
     if (parte != 0 && ordem.find(parte) == std::string::npos) {
       ordem += parte;
-      if (ordem.size() == 1 && j < formato.size() && !eh_letra(formato[j]) && formato[j] != '\'')
-        separador = formato[j];
+      if (ordem.size() == 1 && j < formato.size() && formato[j] != '\'') separador = formato[j];
     }
     i = j;
   }

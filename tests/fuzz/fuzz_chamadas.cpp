@@ -7,6 +7,7 @@
 // Everything it writes stays in one temporary folder of its own, made at the
 // first input and removed at exit; the output folder is emptied before each
 // input so that every input runs from the same start.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +23,7 @@
 
 #include "exports/quillbook.h"
 #include "frame/geracao.h"
+#include "frame/tabela_registros.h"
 #include "platform/arquivos.h"
 #include "platform/mensagem.h"
 #include "platform/regional.h"
@@ -90,13 +92,19 @@ bool linha_inteira(std::intmax_t antes) {
   return novo.size() > 2 && novo.find("\r\n") == novo.size() - 2;
 }
 
-// What the input has done that a check must allow for. All but
-// linhas_avulsas hold for the rest of the input once set.
+// What the input has done that a check must allow for. All but the last
+// three, which belong to one generation, hold for the rest of the input
+// once set.
 struct Condicoes {
   bool saida_mexida = false;    // the output folder changed behind the library
   bool escrita_falha = false;   // some write may fail, be short or interrupted
   bool corte_falha = false;     // a failed write may not be cut back
   bool linhas_avulsas = false;  // the host wrote raw lines in this generation
+  // 9900 called in this generation, and called where the rule of its own
+  // row leaves the file's count a line short: a second time (a second set
+  // of count lines), or before any type above its row had a line.
+  bool lista_9900 = false;
+  bool contagem_curta = false;
 };
 Condicoes condicoes;
 
@@ -107,6 +115,14 @@ long total_declarado(const std::string& sped) {
   const std::string numero = sped.substr(inicio + 6, sped.size() - 3 - inicio - 6);
   if (numero.empty() || numero.find_first_not_of("0123456789") != std::string::npos) return -1;
   return std::stol(numero);
+}
+
+// Whether a type above row 9900 has a line: what makes the walk of 9900
+// raise its own row.
+bool tipo_acima_de_9900() {
+  const quillbook::Tabela& tabela = quillbook::Tabela_Registros();
+  const auto linha_9900 = quillbook::Localiza_Registro("9900");
+  return std::any_of(tabela.begin(), tabela.begin() + linha_9900, [](const auto& tipo) { return tipo.Qtd_OK > 0; });
 }
 
 // One record call, then what its answer promises: a line in "sped.txt"
@@ -121,8 +137,12 @@ void registro(std::size_t indice, const std::vector<const char*>& campos) {
   const quillbook::Geracao& g = quillbook::Estado();
   confere(g.Lista_Log.empty() && g.Lista_Erros.empty() && g.Lista_Observacoes.empty(),
           "a record call left its lists filled");
-  if (!iniciado || condicoes.saida_mexida) return;
   const bool lista_9900 = Todos_Registros[indice] == &quillbook::teste::Chama<Registro9900>;
+  if (iniciado && lista_9900) {
+    condicoes.contagem_curta = condicoes.contagem_curta || condicoes.lista_9900 || !tipo_acima_de_9900();
+    condicoes.lista_9900 = true;
+  }
+  if (!iniciado || condicoes.saida_mexida) return;
   // Even after a part of a line that could not be cut back, an accepted
   // line starts a line of the file.
   if (resultado == 0 && !lista_9900 && antes >= 0) confere(linha_inteira(antes), "an accepted line is glued to a part");
@@ -131,7 +151,7 @@ void registro(std::size_t indice, const std::vector<const char*>& campos) {
   if (resultado == 0) confere(depois > antes, "a record answered 0 and sped.txt did not grow");
   if (resultado == -1 && !lista_9900) confere(depois == antes, "a record answered -1 and sped.txt changed");
   const bool fecho = Todos_Registros[indice] == &quillbook::teste::Chama<Registro9999>;
-  if (fecho && resultado == 0 && !condicoes.linhas_avulsas) {
+  if (fecho && resultado == 0 && !condicoes.linhas_avulsas && !condicoes.contagem_curta) {
     std::ifstream arquivo(g.Caminho_SPED, std::ios::binary);
     const std::string sped{std::istreambuf_iterator<char>(arquivo), std::istreambuf_iterator<char>()};
     long linhas = 0;
@@ -188,9 +208,10 @@ class Campos {
       case 2:
       case 3:
         return Valores_Bons[leitor_.byte() % Valores_Bons.size()];
-      case 4:  // well-formed, then spoiled
-        return guarda(std::string(Valores_Bons[leitor_.byte() % Valores_Bons.size()]) +
-                      leitor_.bytes(leitor_.byte() % 8));
+      case 4: {  // well-formed, then spoiled; read in this order under every compiler
+        std::string estragado = Valores_Bons[leitor_.byte() % Valores_Bons.size()];
+        return guarda(estragado + leitor_.bytes(leitor_.byte() % 8));
+      }
       case 5: {  // long: one byte repeated, up to 4 KiB and now and then past 64 KiB
         const char c = static_cast<char>(leitor_.byte());
         const uint8_t medida = leitor_.byte();
@@ -392,7 +413,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
         mexe_na_saida(leitor);
         break;
     }
-    if (!iniciado && quillbook::Estado().Iniciado) condicoes.linhas_avulsas = false;
+    if (!iniciado && quillbook::Estado().Iniciado) {
+      condicoes.linhas_avulsas = false;
+      condicoes.lista_9900 = condicoes.contagem_curta = false;
+    }
   }
 
   Finaliza_SPED();

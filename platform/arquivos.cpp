@@ -154,7 +154,6 @@ bool so_parte_do_acrescimo(Descritor arquivo, std::uint64_t inicio, std::string_
 // beginning of `conteudo` that ends the bytes read so far. None where the
 // file cannot be read.
 std::optional<std::uint64_t> comeco_no_fim(Descritor arquivo, std::uint64_t tamanho, std::string_view conteudo) {
-  if (conteudo.empty()) return 0;
   // For each beginning of `conteudo`, the longest shorter one that also
   // ends it: where to go on from when the next byte differs.
   std::vector<std::size_t> recuo;

@@ -131,36 +131,25 @@ void anota_fim(const std::string& caminho, Fim_Conhecido* conhecido, std::option
 }
 
 // Whether the file holds, from `inicio` to its end, the first bytes of
-// `conteudo` and nothing else: what a failed append may have left.
-bool so_parte_do_acrescimo(Descritor arquivo, std::uint64_t inicio, std::string_view conteudo) {
+// `conteudo` and nothing else: what a failed append may have left. Where
+// the start is only remembered, one byte of the append at least must stand
+// past it, and no longer beginning of the append may end the file, as it
+// would where the append stood from an earlier start. One pass over the
+// file's last bytes finds both, by the automaton that follows the longest
+// beginning of `conteudo` that ends the bytes read so far: it reads from a
+// measured start on, and from as far back as the whole append could reach
+// where the start is remembered. False where the file cannot be read.
+bool so_parte_do_acrescimo(Descritor arquivo, std::uint64_t inicio, bool inicio_medido, std::string_view conteudo) {
   std::uint64_t tamanho = 0;
   if (!Tamanho_Regular(arquivo, tamanho) || tamanho < inicio || tamanho - inicio > conteudo.size()) return false;
-  char bloco[4096];
-  for (std::uint64_t pos = inicio; pos < tamanho;) {
-    std::size_t lidos = 0;
-    const auto pedido = static_cast<std::size_t>(std::min<std::uint64_t>(sizeof bloco, tamanho - pos));
-    if (!Le_Em(arquivo, bloco, pedido, pos, lidos) || lidos == 0 ||
-        conteudo.substr(static_cast<std::size_t>(pos - inicio), lidos) != std::string_view(bloco, lidos))
-      return false;
-    pos += lidos;
-  }
-  return true;
-}
-
-// How many of the first bytes of `conteudo`, at most all, the file of
-// `tamanho` bytes ends with: the most of it that an append begun anywhere
-// could have left there. Found in one pass over the file's last bytes, as
-// many as `conteudo` holds, by the automaton that follows the longest
-// beginning of `conteudo` that ends the bytes read so far. None where the
-// file cannot be read.
-std::optional<std::uint64_t> comeco_no_fim(Descritor arquivo, std::uint64_t tamanho, std::string_view conteudo) {
+  if (!inicio_medido && tamanho == inicio) return false;
   // For each beginning of `conteudo`, the longest shorter one that also
   // ends it: where to go on from when the next byte differs.
   std::vector<std::size_t> recuo;
   try {
     recuo.resize(conteudo.size());
   } catch (const std::bad_alloc&) {
-    return std::nullopt;
+    return false;
   }
   for (std::size_t i = 1, k = 0; i < conteudo.size(); ++i) {
     while (k > 0 && conteudo[i] != conteudo[k]) k = recuo[k - 1];
@@ -169,10 +158,11 @@ std::optional<std::uint64_t> comeco_no_fim(Descritor arquivo, std::uint64_t tama
   }
   std::size_t casados = 0;
   char bloco[4096];
-  for (std::uint64_t pos = tamanho - std::min<std::uint64_t>(tamanho, conteudo.size()); pos < tamanho;) {
+  const std::uint64_t desde = inicio_medido ? inicio : tamanho - std::min<std::uint64_t>(tamanho, conteudo.size());
+  for (std::uint64_t pos = desde; pos < tamanho;) {
     std::size_t lidos = 0;
     const auto pedido = static_cast<std::size_t>(std::min<std::uint64_t>(sizeof bloco, tamanho - pos));
-    if (!Le_Em(arquivo, bloco, pedido, pos, lidos) || lidos == 0) return std::nullopt;
+    if (!Le_Em(arquivo, bloco, pedido, pos, lidos) || lidos == 0) return false;
     for (std::size_t i = 0; i < lidos; ++i) {
       // No more than `conteudo` is read, so it is met whole at most once,
       // with the file's last byte.
@@ -181,7 +171,7 @@ std::optional<std::uint64_t> comeco_no_fim(Descritor arquivo, std::uint64_t tama
     }
     pos += lidos;
   }
-  return casados;
+  return casados == tamanho - inicio;
 }
 
 // Once the append's handle is gone (its close failed), the file is opened
@@ -203,11 +193,7 @@ Resultado_Acrescimo desfaz(const std::string& caminho, std::optional<std::uint64
   if (!inicio) return Resultado_Acrescimo::Danificado;
   const Descritor arquivo = Abre_Para_Cortar(caminho);
   if (arquivo == Sem_Descritor) return Resultado_Acrescimo::Danificado;
-  std::uint64_t tamanho = 0;
-  const bool so_o_acrescimo = inicio_medido ? so_parte_do_acrescimo(arquivo, *inicio, conteudo)
-                                            : Tamanho_Regular(arquivo, tamanho) && tamanho > *inicio &&
-                                                  comeco_no_fim(arquivo, tamanho, conteudo) == tamanho - *inicio;
-  const bool cortado = so_o_acrescimo && corta(arquivo, *inicio);
+  const bool cortado = so_parte_do_acrescimo(arquivo, *inicio, inicio_medido, conteudo) && corta(arquivo, *inicio);
   return Fecha(arquivo) && cortado ? Resultado_Acrescimo::Nao_Gravado : Resultado_Acrescimo::Danificado;
 }
 

@@ -17,7 +17,7 @@ void Aplica_Formato_Data(std::string_view ordem, char separador, Configuracao_Re
     conf.ordem = Ordem_Data::AMD;
   else if (ordem.starts_with("D"))
     conf.ordem = Ordem_Data::DMA;
-  conf.separador_data = Eh_Separador(separador) ? separador : '/';
+  if (Eh_Separador(separador)) conf.separador_data = separador;
 }
 
 }  // namespace quillbook::platform

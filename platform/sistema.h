@@ -22,9 +22,8 @@ bool Eh_Separador(char c);
 // The parts of a short date format in the order they stand ('D', 'M', 'A'
 // for day, month, year) and the byte after the first one (0 when none was
 // found): the order and separator of the settings. An order that is none
-// of the three known keeps the one the settings hold; a byte that is no
-// separator gives "/", so that the numbers are still read in the format's
-// order.
+// of the three known, or a byte that is no separator, keeps the one the
+// settings hold, so that the numbers are still read in the format's order.
 void Aplica_Formato_Data(std::string_view ordem, char separador, Configuracao_Regional& conf);
 
 }  // namespace quillbook::platform
